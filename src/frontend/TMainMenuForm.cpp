@@ -1,0 +1,9 @@
+#include "TMainMenuForm.h"
+
+namespace tamb {
+
+TMainMenuForm::TMainMenuForm(AppContext& ctx) : ctx_(ctx) {}
+
+void TMainMenuForm::AllLightsOff() {}
+
+}  // namespace tamb

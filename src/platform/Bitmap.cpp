@@ -1,0 +1,62 @@
+#include "Bitmap.h"
+
+#include <QFile>
+
+#include "TambError.h"
+
+namespace tamb {
+
+Bitmap::Bitmap(int width, int height) : image_(width, height, QImage::Format_RGB32) { image_.fill(0xff000000u); }
+
+void Bitmap::loadFromFile(const QString& fileName) {
+    if (!QFile::exists(fileName)) throw TambError(QStringLiteral("Cannot open file \"%1\". No such file.").arg(fileName));
+    QImage loaded;
+    if (!loaded.load(fileName, "BMP") || loaded.isNull())
+        throw TambError(QStringLiteral("Cannot load picture \"%1\": not a readable bitmap.").arg(fileName));
+    image_ = loaded.convertToFormat(QImage::Format_RGB32);
+}
+
+void Bitmap::fill(QRgb colour) { image_.fill(colour | 0xff000000u); }
+
+void Bitmap::fillRect(const QRect& r, QRgb colour) {
+    const QRect c = r.intersected(image_.rect());
+    const QRgb v = colour | 0xff000000u;
+    for (int y = c.top(); y <= c.bottom(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        for (int x = c.left(); x <= c.right(); ++x) line[x] = v;
+    }
+}
+
+void Bitmap::draw(int x, int y, const Bitmap& src) {
+    const CopyMode saved = mode_;
+    mode_ = CopyMode::SourceCopy;
+    copyRect(QRect(x, y, src.width(), src.height()), src, src.image_.rect());
+    mode_ = saved;
+}
+
+void Bitmap::copyRect(const QRect& dstRect, const Bitmap& src, const QRect& srcRect) {
+    if (dstRect.width() <= 0 || dstRect.height() <= 0 || srcRect.width() <= 0 || srcRect.height() <= 0) return;
+    if (src.isNull() || isNull()) return;
+    const QRect clip = dstRect.intersected(image_.rect());
+    if (clip.isEmpty()) return;
+    const int dw = dstRect.width(), dh = dstRect.height();
+    const int sw = srcRect.width(), sh = srcRect.height();
+    // A shallow copy: when drawing onto itself, writing detaches image_ and
+    // the source keeps the old pixels.
+    const QImage from = src.image_;
+    const QRect srcBounds = from.rect();
+    for (int y = clip.top(); y <= clip.bottom(); ++y) {
+        const int sy = srcRect.top() + static_cast<int>((static_cast<int64_t>(y - dstRect.top()) * sh) / dh);
+        if (sy < srcBounds.top() || sy > srcBounds.bottom()) continue;
+        const auto* sline = reinterpret_cast<const QRgb*>(from.constScanLine(sy));
+        auto* dline = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        for (int x = clip.left(); x <= clip.right(); ++x) {
+            const int sx = srcRect.left() + static_cast<int>((static_cast<int64_t>(x - dstRect.left()) * sw) / dw);
+            if (sx < srcBounds.left() || sx > srcBounds.right()) continue;
+            const QRgb s = sline[sx] | 0xff000000u;
+            dline[x] = (mode_ == CopyMode::SourcePaint) ? (dline[x] | s) : s;
+        }
+    }
+}
+
+}  // namespace tamb

@@ -1,0 +1,23 @@
+#pragma once
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace tamb {
+
+// Modal message boxes in which only OK counts as yes.
+namespace MessageBoxes {
+
+enum class Buttons { Ok, OkCancel };
+
+// Shows the box and returns true only when the user chose OK.
+bool show(QWidget* parent, const QString& caption, const QString& text, Buttons buttons);
+
+// Tests answer the boxes themselves: the responder gets what would be shown
+// and returns the answer (true = OK). nullptr restores real boxes.
+using Responder = std::function<bool(const QString& caption, const QString& text, Buttons buttons)>;
+Responder setResponder(Responder responder);
+
+}  // namespace MessageBoxes
+}  // namespace tamb

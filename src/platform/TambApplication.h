@@ -1,0 +1,16 @@
+#pragma once
+#include <QApplication>
+
+namespace tamb {
+
+// The application object. An exception that escapes an event handler ends
+// that handler only: its message goes to the error report and the program
+// goes on.
+class TambApplication : public QApplication {
+    Q_OBJECT
+public:
+    TambApplication(int& argc, char** argv);
+    bool notify(QObject* receiver, QEvent* event) override;
+};
+
+}  // namespace tamb
