@@ -1,0 +1,64 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "CellCodes.h"
+#include "GameLevel.h"
+
+namespace tamb {
+
+// A level file that cannot be read: names the line (from 0) and the
+// position of the field in it (from 1), and says what is wrong.
+class LevelFormatError : public std::runtime_error {
+public:
+    LevelFormatError(int line, int column, const std::string& what);
+    int line() const { return line_; }
+    int column() const { return column_; }
+
+private:
+    int line_;
+    int column_;
+};
+
+using EditorGrid = std::array<int32_t, kRows * kCols>;  // row * 32 + column
+
+// "0502" for column 5, row 2.
+std::string positionCode(int col, int row);
+
+// The game's reading of a level file's lines. Throws LevelFormatError.
+GameLevel decodeGameLevel(const std::vector<std::string>& lines);
+
+// The editor's reading: fills the grid, object codes included. Rows read
+// before a bad field keep their new values; then LevelFormatError.
+void decodeEditorLevel(const std::vector<std::string>& lines, EditorGrid& grid);
+
+// What the editor's save found, in the order it checks.
+enum class LevelCheck {
+    Ok,
+    SecondOutDoor,
+    SecondMan,
+    SecondManDoor,
+    SecondShetsDoor,
+    NoKlad,
+    NoOutDoor,
+    NoMan,
+    NoManDoor,
+    NoShetsDoor,
+    NoShets,
+    TooManyShets,
+};
+
+struct EncodeResult {
+    LevelCheck check = LevelCheck::Ok;
+    std::vector<std::string> lines;  // 27 lines when Ok; what was built so far otherwise
+};
+
+// The editor's writing, with its checks. perCell runs once per visited cell
+// (progress gauge).
+EncodeResult encodeLevel(const EditorGrid& grid, const std::function<void()>& perCell = {});
+
+}  // namespace tamb

@@ -1,0 +1,38 @@
+#pragma once
+#include "GameHost.h"
+#include "GameLevel.h"
+#include "GameState.h"
+
+namespace tamb {
+
+// Entry points of the rules used by the game screen, the game thread and
+// the headless runner. All of them are deterministic functions of the state.
+
+// Fills the state from a level as level setup does (everything but the
+// drawing): counters, man, devils, doors, grid, CellStates (Klad 20,
+// Water 40), Lives 3, Command "stop", GameResult "normal".
+void SetUpLevelState(GameState& s, const GameLevel& level);
+
+// One pass of the game thread's loop after its wait: nothing while
+// "pause"; "UserKillsMan"; else every devil's step, then the man's step.
+void RunTick(GameState& s, GameHost& host);
+
+// The state half of the scene step: the man's animation, then each devil's.
+void AdvanceSceneAnimation(GameState& s);
+
+// The brick timer: unless "pause", every hole grows one frame
+// (host.drawRegrowthFrame) and a full brick becomes Kirp again.
+void KirpTick(GameState& s, GameHost& host);
+
+// The animation timer: returns true when GameResult says the game ended
+// (the caller then begins the next level); otherwise advances the frames of
+// treasures, water and the exit door and returns false.
+bool AnimationTick(GameState& s);
+
+// Timing derived from GameDelay (10000010 - 100000 * speed).
+constexpr int TickPeriodMs(int gameDelay) { return 30 + gameDelay / 200000; }
+constexpr int KirpIntervalMs(int gameDelay) { return 300 + gameDelay / 2000; }
+constexpr int GameDelayForSpeed(int speed) { return 10000010 - 100000 * speed; }
+constexpr int kAnimationIntervalMs = 100;
+
+}  // namespace tamb
