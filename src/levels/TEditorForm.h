@@ -1,21 +1,126 @@
 #pragma once
 #include <QDialog>
+#include <QRect>
+#include <QString>
 
 #include "AppContext.h"
+#include "Bitmap.h"
+#include "LevelCodec.h"
+
+class QButtonGroup;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMouseEvent;
+class QProgressBar;
+class QToolButton;
 
 namespace tamb {
 
-// The level editor.
+class ImageView;
+class UpDown;
+
+// The level editor: draws a level cell by cell with a cursor preview and
+// saves it to, or loads it from, the level files.
 class TEditorForm : public QDialog {
     Q_OBJECT
 public:
     explicit TEditorForm(AppContext& ctx);
 
+    // Handlers, public so the menu and tests can drive them like the widgets do.
+    void FormActivate();
+    void EditorImageMouseMove(int x, int y);
+    void EditorImageMouseDown();
+    void EditorImageMouseUp();
+    void EditorImageClick();
+    void SaveOldImage();
+    void LoadOldImage();
+    void LoadLevelClick();
+    void SaveLevelClick();
+    void ClearLevelClick();
+    void ExitButtonClick();
+
+    ImageView* EditorImage = nullptr;
     QWidget* WorkingPanel = nullptr;
-    QWidget* EditorImage = nullptr;
+
+    QToolButton* ItemEmpty = nullptr;
+    QToolButton* ItemManDoor = nullptr;
+    QToolButton* ItemMan = nullptr;
+    QToolButton* ItemShetsDoor = nullptr;
+    QToolButton* ItemShets = nullptr;
+    QToolButton* ItemKlad = nullptr;
+    QToolButton* ItemKirp = nullptr;
+    QToolButton* ItemRoupe = nullptr;
+    QToolButton* ItemStairs = nullptr;
+    QToolButton* ItemSuperKirp = nullptr;
+    QToolButton* ItemBalka = nullptr;
+    QToolButton* ItemBoundVert = nullptr;
+    QToolButton* ItemBoundHor = nullptr;
+    QToolButton* ItemFalseKirp = nullptr;
+    QToolButton* ItemDownWater = nullptr;
+    QToolButton* ItemWater = nullptr;
+    QToolButton* ItemToRight = nullptr;
+    QToolButton* ItemToLeft = nullptr;
+    QToolButton* ItemKol = nullptr;
+    QToolButton* ItemGum = nullptr;
+    QToolButton* ItemOutDoor = nullptr;
+    QButtonGroup* ItemGroup = nullptr;
+
+    QFrame* Bevel1 = nullptr;
+    QLabel* PosXLabel = nullptr;
+    QLabel* PosYLabel = nullptr;
+    QToolButton* SaveLevel = nullptr;
+    QToolButton* LoadLevel = nullptr;
+    QToolButton* ClearLevel = nullptr;
+    QProgressBar* EditorProgress = nullptr;
+    QLineEdit* LevelCount = nullptr;
+    UpDown* UpDown1 = nullptr;
+    QToolButton* ExitButton = nullptr;
+
+    // The editor's state; it lives as long as the program.
+    EditorGrid EditorCells{};
+    int32_t EditorItem = Klad;
+    int CursorX = 0;
+    int CursorY = 0;
+    int OldCursorX = 0;
+    int OldCursorY = 0;
+    QRect CellRect;
+    QRect SpriteRect;
+    bool Painting = false;
+    bool LevelSaved = true;
+    QString LevelsDir;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void buildPanel();
+    void updateItemPictures();
+    void takeSelectedItem();
+    void itemPicked();
+    void drawCell(int col, int row, int32_t code);
+    void drawAllCells();
+    void blankImage();
+    void resetProgress();
+    void advanceProgress();
+    bool levelNameUsable();
+    QString levelFileName() const;
+    QString quotedLevelName() const;
+    QString configFileName() const;
+    Bitmap& spriteSheet();
+    Bitmap& savedCell();
+    const Bitmap& blankBitmap();
+    void mouseMoved(QMouseEvent* event);
+    void mousePressed(QMouseEvent* event);
+    void compileError(const QString& text);
+
     AppContext& ctx_;
+    bool previewShown_ = false;  // a preview stands in the cell of OldCursorX/Y
+    int shownPercent_ = 0;
+    Bitmap ownSheet_;    // stand-ins while the game screen has no pictures yet
+    Bitmap ownScratch_;
+    Bitmap ownBlank_;
 };
 
 }  // namespace tamb
