@@ -158,9 +158,9 @@ void TEditorForm::buildPanel() {
     Bevel1->setFrameShadow(QFrame::Sunken);
     Bevel1->setGeometry(358, 4, 38, 33);
     PosXLabel = new QLabel(QStringLiteral("X: 31"), WorkingPanel);
-    PosXLabel->setGeometry(365, 5, 25, 13);
+    PosXLabel->setGeometry(365, 5, 30, 13);  // wide enough for "X: 31" in any font
     PosYLabel = new QLabel(QStringLiteral("Y: 31"), WorkingPanel);
-    PosYLabel->setGeometry(365, 21, 25, 13);
+    PosYLabel->setGeometry(365, 21, 30, 13);
 
     SaveLevel = flatButton("SaveLevel", QRect(400, -1, 49, 41));
     SaveLevel->setText(QStringLiteral("Save"));
