@@ -15,6 +15,11 @@ void SetUpLevelState(GameState& s, const GameLevel& level);
 
 // One pass of the game thread's loop after its wait: nothing while
 // "pause"; "UserKillsMan"; else every devil's step, then the man's step.
+// It does not look for "exit": the caller leaves its loop on "exit" before
+// the wait, and keeps calling while "pause" holds (each call does nothing).
+// Drawing goes out as host.drawScene (after AdvanceSceneAnimation),
+// host.restoreAround (RedrawX/RedrawY set), host.takeKlad (KladsLeft already
+// counted down), host.burnBrick, host.livesLabelUpdate and sound events.
 void RunTick(GameState& s, GameHost& host);
 
 // The state half of the scene step: the man's animation, then each devil's.
