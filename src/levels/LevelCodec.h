@@ -29,11 +29,17 @@ using EditorGrid = std::array<int32_t, kRows * kCols>;  // row * 32 + column
 // "0502" for column 5, row 2.
 std::string positionCode(int col, int row);
 
-// The game's reading of a level file's lines. Throws LevelFormatError.
+// The game's reading of a level file's lines. Throws LevelFormatError for a
+// missing line, a short line, a field that is not two decimal digits, a
+// grid code the game has no meaning for, and a position outside the grid.
+// Only the first 15 devil groups are read; later ones are ignored, as are
+// trailing characters of the devil line that do not fill a group of four.
 GameLevel decodeGameLevel(const std::vector<std::string>& lines);
 
 // The editor's reading: fills the grid, object codes included. Rows read
-// before a bad field keep their new values; then LevelFormatError.
+// before a bad field keep their new values; then LevelFormatError. Unknown
+// grid codes are kept (the editor marks them); every devil is placed, also
+// past 15.
 void decodeEditorLevel(const std::vector<std::string>& lines, EditorGrid& grid);
 
 // What the editor's save found, in the order it checks.
@@ -58,7 +64,8 @@ struct EncodeResult {
 };
 
 // The editor's writing, with its checks. perCell runs once per visited cell
-// (progress gauge).
+// (progress gauge). Object cells and codes the game does not know are
+// written "00". TooManyShets (more than 15) is checked after the others.
 EncodeResult encodeLevel(const EditorGrid& grid, const std::function<void()>& perCell = {});
 
 }  // namespace tamb

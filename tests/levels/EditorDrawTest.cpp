@@ -246,3 +246,69 @@ TEST_F(EditorTest, ScreenshotOfALoadedLevel) {
     const QString out = QDir::tempPath() + QStringLiteral("/tamb_editor_screenshot.png");
     EXPECT_TRUE(shot.save(out));
 }
+
+TEST_F(EditorTest, LoadReplacesTheDrawingWithoutAStalePreview) {
+    writeLevel("3", manUnderDoorLevel());
+    open();
+    pick(Kirp);
+    QTest::mouseMove(editor->EditorImage, centre(0, 0) + QPoint(25, 0));  // preview in (1, 0)
+    QTest::mouseClick(editor->EditorImage, Qt::LeftButton, {}, centre(1, 0));
+    QTest::mouseMove(editor->EditorImage, centre(4, 5));  // preview over the treasure's cell
+    ASSERT_FALSE(editor->LevelSaved);
+    editor->LevelCount->setText(QStringLiteral("3"));
+    click(editor->LoadLevel);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(editor->LevelSaved);
+    EXPECT_EQ(cell(1, 0), Empty);
+    EXPECT_EQ(pixelOf(1, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(pixelOf(4, 5), itemColour(Klad));
+    // Moving on restores the top-left cell from a fresh copy, not from
+    // the picture before the load.
+    QTest::mouseMove(editor->EditorImage, centre(12, 12));
+    EXPECT_EQ(pixelOf(4, 5), itemColour(Klad));
+    EXPECT_EQ(pixelOf(0, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(pixelOf(12, 12), itemColour(Kirp));
+}
+
+TEST_F(EditorTest, MalformedFileKeepsTheRowsReadAndReportsTheLine) {
+    open();
+    paint(6, 15, Gum);
+    auto lines = manUnderDoorLevel();
+    lines[0] = std::string(64, '2');  // code 22 all along
+    lines[1] = "2222x2";
+    writeLevel("5", lines);
+    editor->LevelCount->setText(QStringLiteral("5"));
+    click(editor->LoadLevel);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains(QStringLiteral("\"level5\""))) << errors[0].toStdString();
+    EXPECT_TRUE(errors[0].contains(QStringLiteral("line 2"))) << errors[0].toStdString();
+    EXPECT_TRUE(errors[0].contains(QStringLiteral("position 5"))) << errors[0].toStdString();
+    EXPECT_TRUE(editor->LevelSaved);
+    EXPECT_EQ(cell(31, 0), Kirp);
+    EXPECT_EQ(cell(1, 1), Kirp);   // read before the bad field
+    EXPECT_EQ(cell(6, 15), Gum);   // never reached
+    // The picture shows the grid as it stands.
+    EXPECT_EQ(pixelOf(31, 0), itemColour(Kirp));
+    EXPECT_EQ(pixelOf(6, 15), itemColour(Gum));
+    EXPECT_EQ(pixelOf(2, 1), qRgb(0, 0, 0));
+}
+
+TEST_F(EditorTest, ClearAddsToTheGaugeAndKeepsTheRest) {
+    open();
+    paint(3, 3, Klad);
+    paint(4, 4, Man);
+    paint(5, 4, Man);
+    click(editor->SaveLevel);  // stops at the second man
+    ASSERT_EQ(editor->EditorProgress->value(), 4 * 32 + 5 + 1);
+    click(editor->ClearLevel);
+    EXPECT_EQ(editor->EditorProgress->value(), 700);
+    EXPECT_FALSE(editor->LevelSaved);
+    EXPECT_TRUE(editor->ItemMan->isChecked());
+    for (int32_t c : editor->EditorCells) ASSERT_EQ(c, Empty);
+}
+
+TEST_F(EditorTest, EscapeDoesNotLeave) {
+    open();
+    QTest::keyClick(editor.get(), Qt::Key_Escape);
+    EXPECT_TRUE(editor->isVisible());
+}
