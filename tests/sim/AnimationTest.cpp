@@ -1,0 +1,91 @@
+// The animation frames and strips chosen by the scene step.
+#include <gtest/gtest.h>
+
+#include "SimTestSupport.h"
+
+using namespace tamb;
+using namespace tamb::test;
+
+TEST(ManAnimationStrips, FallingRunsEightFramesOnTheFallingStrip) {
+    Game g(makeLevel({" M", "", "", "", "", "", "", "SSS", "    $"}));
+    g.tick(Command::Stop);  // the fall begins; nothing is drawn
+    EXPECT_EQ(g.host.drawScenes, 0);
+    std::vector<int> frames;
+    for (int i = 0; i < 10; ++i) {
+        g.tick(Command::Stop);
+        frames.push_back(g.s->ManFrame);
+        EXPECT_EQ(g.s->ManSpriteRow, 0);
+    }
+    EXPECT_EQ(frames, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 1, 2}));
+}
+
+TEST(ManAnimationStrips, RopeStripsBySideAndSixFrames) {
+    Game g(makeLevel({"", "-M---------", "", "", "SSSSSSSSSSSS", "          $"}));
+    g.s->setCell(1, 1, Roupe);
+    std::vector<int> frames;
+    for (int i = 0; i < 7; ++i) {
+        g.tick(Command::Right);
+        frames.push_back(g.s->ManFrame);
+        EXPECT_EQ(g.s->ManSpriteRow, 138);
+    }
+    EXPECT_EQ(frames, (std::vector<int>{1, 2, 3, 4, 5, 6, 1}));
+    g.tick(Command::Left);
+    EXPECT_EQ(g.s->ManSpriteRow, 161);
+    g.tick(Command::Stop);
+    EXPECT_EQ(g.s->ManSpriteRow, 161);  // still facing left on the rope
+}
+
+TEST(ManAnimationStrips, FirePoseFacesTheBurntSide) {
+    Game g(makeLevel({"", "  M      $", "##########"}));
+    g.tick(Command::Right);
+    g.tick(Command::Fire);
+    EXPECT_EQ(g.s->ManSpriteRow, 184);
+    EXPECT_EQ(g.s->ManFrame, 1);
+    g.tick(Command::Left);
+    g.tick(Command::Fire);
+    EXPECT_EQ(g.s->ManSpriteRow, 184);
+    EXPECT_EQ(g.s->ManFrame, 2);
+    EXPECT_EQ(g.s->ManFacing, Facing::FireLeft);
+}
+
+TEST(ManAnimationStrips, WalkingIntoAWallStandsAndClimbingUsesTheLadderStrip) {
+    Game g(makeLevel({"", " MS  H    $", "SSSSSHSSSSS"}));
+    g.tick(Command::Right);
+    EXPECT_EQ(g.man(), std::make_pair(20, 20));
+    EXPECT_EQ(g.s->ManSpriteRow, 184);
+    EXPECT_EQ(g.s->ManFrame, 1);
+    g.tick(Command::Left);
+    g.tick(Command::Right);  // back at x 20, against the wall again
+    EXPECT_EQ(g.s->ManSpriteRow, 184);
+
+    Game h(makeLevel({"", "     H    $", "SSSSSHSSSSS", "     H", "SSSSSSSSSSS"}));
+    h.s->ManX = 100;
+    h.s->ManY = 20;
+    h.tick(Command::Down);
+    EXPECT_EQ(h.s->ManY, 24);
+    EXPECT_EQ(h.s->ManSpriteRow, 207);
+}
+
+TEST(ShetsAnimationStrips, AFallingDevilCyclesFramesTwoToEight) {
+    Game g(makeLevel({"", "M         D", "SSSSSSSS", "", "", "", "", "", "", "", "SSSSSSSSSSSSS", "   $"}));
+    std::vector<int> frames;
+    for (int i = 0; i < 10; ++i) {
+        g.tick(Command::Stop);
+        frames.push_back(g.s->ShetsFrame[0]);
+        EXPECT_EQ(g.s->ShetsSpriteRow[0], 253);
+    }
+    EXPECT_EQ(frames, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 2, 3}));
+}
+
+TEST(ShetsAnimationStrips, WalkingAndBlockedDevils) {
+    Game g(makeLevel({"", "M    D", "SSSSSSSSSS", "   $"}));
+    g.tick(Command::Stop);
+    EXPECT_EQ(g.s->ShetsSpriteRow[0], 299);
+    EXPECT_EQ(g.s->ShetsFacing[0], Facing::Left);
+    // A wall between it and the man: blocked pose facing left.
+    Game h(makeLevel({"", "M   SD", "SSSSSSSSSS", "   $"}));
+    h.tick(Command::Stop);
+    EXPECT_EQ(h.devil(0), std::make_pair(100, 20));
+    EXPECT_EQ(h.s->ShetsSpriteRow[0], 368);
+    EXPECT_EQ(h.s->ShetsFrame[0], 2);
+}
