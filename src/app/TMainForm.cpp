@@ -10,6 +10,7 @@ TMainForm::TMainForm(AppContext& ctx) : ctx_(ctx) {
     LivesLabel = new QLabel(QStringLiteral("Lives"), this);
     Kirp = new QTimer(this);
     AnimationTimer = new QTimer(this);
+    setUpGameThreadParts();
 }
 
 void TMainForm::SetLevel() {}

@@ -1,0 +1,85 @@
+#include "GameKeyboard.h"
+
+#include <QWidget>
+
+#include "ImageView.h"
+#include "ModalShow.h"
+#include "TMainForm.h"
+#include "TMainMenuForm.h"
+#include "TManControl.h"
+#include "TPrepareForm.h"
+
+namespace tamb {
+
+GameKeyboard::GameKeyboard(AppContext& ctx, QObject* parent) : QObject(parent), ctx_(ctx) {}
+
+int GameKeyboard::virtualKey(int qtKey) {
+    switch (qtKey) {
+        case Qt::Key_Pause: return VkPause;
+        case Qt::Key_Escape: return VkEscape;
+        case Qt::Key_Left: return VkLeft;
+        case Qt::Key_Up: return VkUp;
+        case Qt::Key_Right: return VkRight;
+        case Qt::Key_Down: return VkDown;
+        case Qt::Key_Control: return VkControl;
+        case Qt::Key_Space: return VkSpace;
+        case Qt::Key_Shift: return 16;
+        case Qt::Key_Alt: return 18;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: return 13;
+        case Qt::Key_Tab: return 9;
+        case Qt::Key_Backspace: return 8;
+        default: break;
+    }
+    // Letters and digits have the same codes; punctuation must not pass
+    // through, '(' would read as the Down arrow.
+    if ((qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) || (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)) return qtKey;
+    return 0;
+}
+
+void GameKeyboard::setCommand(Command c) {
+    ctx_.state.Command = c;
+    // Let the game thread see the new command without waiting out its tick.
+    if (ctx_.MainForm && ctx_.MainForm->ManThread) ctx_.MainForm->ManThread->wake();
+}
+
+void GameKeyboard::FormKeyDown(int key) {
+    TMainForm& form = *ctx_.MainForm;
+    // Every test is made in turn; the last write to Command stays.
+    if (key == VkPause && ctx_.state.Command != Command::Pause) {
+        form.Playsound(QStringLiteral("Pause"));
+        setCommand(Command::Pause);
+        if (form.PauseImage) form.PauseImage->show();
+    } else {
+        setCommand(Command::Stop);
+        if (form.PauseImage) form.PauseImage->hide();
+    }
+    if (key == VkEscape) setCommand(Command::UserKillsMan);
+    if (key == VkRight) setCommand(Command::Right);
+    if (key == VkLeft) setCommand(Command::Left);
+    if (key == VkUp) setCommand(Command::Up);
+    if (key == VkDown) setCommand(Command::Down);
+    if (key == VkControl) setCommand(Command::Fire);
+    if (key == VkSpace) leaveGame();
+}
+
+void GameKeyboard::FormKeyUp(int key) {
+    const Command current = ctx_.state.Command;
+    if ((key == VkRight && current == Command::Right) || (key == VkLeft && current == Command::Left) ||
+        (key == VkUp && current == Command::Up) || (key == VkDown && current == Command::Down) ||
+        (key == VkControl && current == Command::Fire)) {
+        setCommand(Command::Stop);
+    }
+}
+
+void GameKeyboard::leaveGame() {
+    TMainForm& form = *ctx_.MainForm;
+    setCommand(Command::Exit);
+    // Only a thread that still exists is waited for; it may be sitting in
+    // a drawing call, which the wait keeps serving.
+    TManControl::waitForEnd(form.ManThread);
+    showModal(ctx_.MainMenuForm);
+    if (form.MenuChoice == QStringLiteral("New Game")) showModal(ctx_.PrepareForm);
+}
+
+}  // namespace tamb

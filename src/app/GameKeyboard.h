@@ -1,0 +1,41 @@
+#pragma once
+#include <QObject>
+
+#include "AppContext.h"
+#include "GameState.h"
+
+namespace tamb {
+
+// The game screen's two key handlers: they turn keys into Command, toggle
+// the pause with its picture and leave the game with Space. Keys arrive as
+// Windows virtual key codes (see virtualKey()).
+class GameKeyboard : public QObject {
+    Q_OBJECT
+public:
+    enum Key : int {
+        VkControl = 17,
+        VkPause = 19,
+        VkEscape = 27,
+        VkSpace = 32,
+        VkLeft = 37,
+        VkUp = 38,
+        VkRight = 39,
+        VkDown = 40,
+    };
+
+    explicit GameKeyboard(AppContext& ctx, QObject* parent = nullptr);
+
+    // The virtual key code of a Qt key; 0 for keys the game has no code for.
+    static int virtualKey(int qtKey);
+
+    void FormKeyDown(int key);
+    void FormKeyUp(int key);
+
+private:
+    void setCommand(Command c);
+    void leaveGame();
+
+    AppContext& ctx_;
+};
+
+}  // namespace tamb

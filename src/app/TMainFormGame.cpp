@@ -1,0 +1,51 @@
+// The game screen's side of the game thread: starting it, ending it with
+// the program, and the keys.
+#include <QKeyEvent>
+
+#include "GameKeyboard.h"
+#include "ImageView.h"
+#include "TMainForm.h"
+#include "UiGameHost.h"
+
+namespace tamb {
+
+namespace {
+// Until the arena painter is wired in, drawing requests do nothing.
+NullGameHost noDrawing;
+}  // namespace
+
+void TMainForm::setUpGameThreadParts() {
+    Keyboard = new GameKeyboard(ctx_, this);
+    GameThreadHost = new UiGameHost(noDrawing, nullptr, this);
+}
+
+TMainForm::~TMainForm() {
+    // A game still running when the program ends: its drawing calls must be
+    // served until it has seen "exit".
+    TManControl::stop(ManThread, ctx_.state);
+}
+
+void TMainForm::StartManThread() {
+    if (ManThread) {
+        // The previous game's thread has set "exit" itself or been told to;
+        // make sure it is gone before its successor starts.
+        const Command command = ctx_.state.Command;
+        TManControl::stop(ManThread, ctx_.state);
+        ctx_.state.Command = command;
+    }
+    ManThread = new TManControl(ctx_.state, *GameThreadHost);
+}
+
+void TMainForm::keyPressEvent(QKeyEvent* event) {
+    // Auto-repeated presses count as presses.
+    Keyboard->FormKeyDown(GameKeyboard::virtualKey(event->key()));
+}
+
+void TMainForm::keyReleaseEvent(QKeyEvent* event) {
+    // Some window systems send a release before each repeated press; only
+    // the real release counts.
+    if (event->isAutoRepeat()) return;
+    Keyboard->FormKeyUp(GameKeyboard::virtualKey(event->key()));
+}
+
+}  // namespace tamb

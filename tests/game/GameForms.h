@@ -1,0 +1,46 @@
+#pragma once
+#include <memory>
+
+#include "AppContext.h"
+#include "TDataForm.h"
+#include "TEditorForm.h"
+#include "TMainForm.h"
+#include "TMainMenuForm.h"
+#include "TParamsForm.h"
+#include "TPrepareForm.h"
+
+namespace tamb::test {
+
+// The program's six forms, created in the program's order. Make it in the
+// game folder the test plays in: the data holder takes the current
+// directory as its base folder.
+struct GameForms {
+    AppContext ctx;
+    std::unique_ptr<TMainForm> main;
+    std::unique_ptr<TDataForm> data;
+    std::unique_ptr<TMainMenuForm> menu;
+    std::unique_ptr<TPrepareForm> prepare;
+    std::unique_ptr<TEditorForm> editor;
+    std::unique_ptr<TParamsForm> params;
+
+    GameForms() {
+        main = std::make_unique<TMainForm>(ctx);
+        ctx.MainForm = main.get();
+        data = std::make_unique<TDataForm>(ctx);
+        ctx.DataForm = data.get();
+        menu = std::make_unique<TMainMenuForm>(ctx);
+        ctx.MainMenuForm = menu.get();
+        prepare = std::make_unique<TPrepareForm>(ctx);
+        ctx.PrepareForm = prepare.get();
+        editor = std::make_unique<TEditorForm>(ctx);
+        ctx.EditorForm = editor.get();
+        params = std::make_unique<TParamsForm>(ctx);
+        ctx.ParamsForm = params.get();
+    }
+    ~GameForms() {
+        // The game screen ends a running game before the other forms go.
+        main.reset();
+    }
+};
+
+}  // namespace tamb::test

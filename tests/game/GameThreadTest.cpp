@@ -1,0 +1,282 @@
+// The game thread's loop, its pacing and its hand-over to the user-interface thread.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QPaintEvent>
+#include <QTest>
+#include <atomic>
+#include <chrono>
+#include <vector>
+
+#include "ImageView.h"
+#include "RecordingHost.h"
+#include "Rules.h"
+#include "TManControl.h"
+#include "UiGameHost.h"
+
+namespace tamb {
+namespace {
+
+using namespace std::chrono_literals;
+using test::RecordingHost;
+
+// A clock the test controls: waits return at once with the time moved on
+// to their deadline, and a tick may spend time of its own.
+class FakeClock : public GameClock {
+public:
+    Duration now() override { return now_; }
+    void waitUntil(Duration deadline) override {
+        if (deadline > now_) now_ = deadline;
+    }
+    void wake() override {}
+    void spend(Duration d) { now_ += d; }
+
+private:
+    Duration now_ = 1000ms;
+};
+
+bool waitUntilGone(QPointer<TManControl>& thread, int ms = 5000) {
+    return QTest::qWaitFor([&] { return thread.isNull(); }, ms);
+}
+
+TEST(GameThread, ExitBeforeTheFirstTickRunsNoTick) {
+    GameState state;
+    NullGameHost host;
+    state.Command = Command::Exit;
+    std::atomic<int> ticks{0};
+    QPointer<TManControl> thread =
+        new TManControl(state, host, [&](GameState&, GameHost&) { ++ticks; }, std::make_unique<SteadyGameClock>());
+    EXPECT_EQ(thread->priority(), QThread::LowestPriority);
+    TManControl::waitForEnd(thread);
+    EXPECT_TRUE(thread.isNull());
+    EXPECT_EQ(ticks, 0);
+}
+
+TEST(GameThread, FreesItselfWhenItEnds) {
+    GameState state;
+    NullGameHost host;
+    std::atomic<int> ticks{0};
+    QPointer<TManControl> thread = new TManControl(
+        state, host,
+        [&](GameState& s, GameHost&) {
+            if (++ticks == 3) s.Command = Command::Exit;  // as game over does
+        },
+        std::make_unique<SteadyGameClock>());
+    // Nobody waits: the object goes by itself and the reference turns null.
+    ASSERT_TRUE(waitUntilGone(thread));
+    EXPECT_EQ(ticks, 3);
+}
+
+TEST(GameThread, TicksFollowTheClockWithoutDrift) {
+    for (const int speed : {100, 0}) {
+        GameState state;
+        NullGameHost host;
+        state.GameDelay = GameDelayForSpeed(speed);
+        const auto period = std::chrono::milliseconds(TickPeriodMs(state.GameDelay));
+        auto clock = std::make_unique<FakeClock>();
+        FakeClock* fake = clock.get();
+        std::vector<GameClock::Duration> at;
+        QPointer<TManControl> thread = new TManControl(
+            state, host,
+            [&](GameState& s, GameHost&) {
+                at.push_back(fake->now());
+                fake->spend(7ms);  // the rules and the drawing take time too
+                if (at.size() == 40) s.Command = Command::Exit;
+            },
+            std::move(clock));
+        TManControl::waitForEnd(thread);
+        ASSERT_EQ(at.size(), 40u);
+        EXPECT_EQ(period, speed == 100 ? 30ms : 80ms);
+        // The first tick comes one period after the start, and every later
+        // one exactly a period after the one before, whatever the tick cost.
+        EXPECT_EQ(at[0], 1000ms + period);
+        for (size_t k = 1; k < at.size(); ++k) EXPECT_EQ(at[k] - at[k - 1], period) << "tick " << k;
+    }
+}
+
+TEST(GameThread, ALongTickIsNotMadeUpWithABurst) {
+    GameState state;
+    NullGameHost host;
+    auto clock = std::make_unique<FakeClock>();
+    FakeClock* fake = clock.get();
+    std::vector<GameClock::Duration> at;
+    QPointer<TManControl> thread = new TManControl(
+        state, host,
+        [&](GameState& s, GameHost&) {
+            at.push_back(fake->now());
+            if (at.size() == 2) fake->spend(200ms);  // the screen kept the thread waiting
+            if (at.size() == 6) s.Command = Command::Exit;
+        },
+        std::move(clock));
+    TManControl::waitForEnd(thread);
+    ASSERT_EQ(at.size(), 6u);
+    EXPECT_EQ(at[2] - at[1], 200ms);  // at once after the long one ...
+    EXPECT_EQ(at[3] - at[2], 30ms);   // ... then the usual pace
+    EXPECT_EQ(at[4] - at[3], 30ms);
+}
+
+TEST(GameThread, RealClockGivesAboutTheTickRate) {
+    GameState state;
+    NullGameHost host;
+    state.GameDelay = GameDelayForSpeed(100);  // 30 ms
+    std::atomic<int> ticks{0};
+    QPointer<TManControl> thread =
+        new TManControl(state, host, [&](GameState&, GameHost&) { ++ticks; }, std::make_unique<SteadyGameClock>());
+    QElapsedTimer timer;
+    timer.start();
+    QTest::qWait(900);
+    TManControl::stop(thread, state);
+    const double expected = timer.elapsed() / 30.0;
+    // Loose: a loaded machine may lose ticks, but never runs them early.
+    EXPECT_LE(ticks, expected + 1);
+    EXPECT_GE(ticks, expected * 0.4);
+}
+
+TEST(GameThread, PauseRunsNoTickAndAnyOtherCommandResumesAtOnce) {
+    GameState state;
+    NullGameHost host;
+    state.GameDelay = GameDelayForSpeed(0);  // 80 ms
+    state.Command = Command::Pause;
+    std::atomic<int> ticks{0};
+    QPointer<TManControl> thread =
+        new TManControl(state, host, [&](GameState&, GameHost&) { ++ticks; }, std::make_unique<SteadyGameClock>());
+    QTest::qWait(400);
+    EXPECT_EQ(ticks, 0);
+    QElapsedTimer timer;
+    timer.start();
+    state.Command = Command::Right;
+    thread->wake();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticks > 0; }, 2000));
+    // Woken, the thread does not wait out its 80 ms slice.
+    EXPECT_LT(timer.elapsed(), 70);
+    TManControl::stop(thread, state);
+    EXPECT_TRUE(thread.isNull());
+}
+
+TEST(GameThread, ExitDuringPauseEndsTheThread) {
+    GameState state;
+    NullGameHost host;
+    state.Command = Command::Pause;
+    std::atomic<int> ticks{0};
+    QPointer<TManControl> thread =
+        new TManControl(state, host, [&](GameState&, GameHost&) { ++ticks; }, std::make_unique<SteadyGameClock>());
+    QTest::qWait(100);
+    TManControl::stop(thread, state);
+    EXPECT_TRUE(thread.isNull());
+    EXPECT_EQ(ticks, 0);
+}
+
+TEST(GameThread, WaitingForNoThreadReturnsAtOnce) {
+    GameState state;
+    QPointer<TManControl> none;
+    TManControl::stop(none, state);
+    TManControl::waitForEnd(none);
+    EXPECT_TRUE(none.isNull());
+    EXPECT_EQ(state.Command, Command::Stop);  // nothing to tell to end
+}
+
+// The hand-over to the user-interface thread.
+
+TEST(UiGameHost, DrawingRunsOnTheUserInterfaceThreadWhileTheGameThreadWaits) {
+    GameState state;
+    RecordingHost ui;
+    UiGameHost host(ui, nullptr);
+    std::atomic<int> ticks{0};
+    std::atomic<bool> seenInOrder{true};
+    QPointer<TManControl> thread = new TManControl(
+        state, host,
+        [&](GameState& s, GameHost& h) {
+            const int before = ui.count("drawScene");
+            h.drawScene(s);
+            // The call has returned only after the screen ran it.
+            if (ui.count("drawScene") != before + 1) seenInOrder = false;
+            h.restoreAround(s);
+            h.takeKlad(s, 1, 2);
+            h.burnBrick(s, 3, 4);
+            h.livesLabelUpdate(s);
+            h.threadPlaysound("Klad");
+            if (++ticks == 3) s.Command = Command::Exit;
+        },
+        std::make_unique<SteadyGameClock>());
+    QThread* gameThread = thread;
+    TManControl::waitForEnd(thread);
+    ASSERT_EQ(ticks, 3);
+    EXPECT_TRUE(seenInOrder);
+    const auto entries = ui.entries();
+    ASSERT_EQ(entries.size(), 18u);
+    for (const auto& e : entries) {
+        if (e.what == "sound:Klad") {
+            EXPECT_EQ(e.thread, gameThread) << "sound requests do not wait for the screen";
+        } else {
+            EXPECT_EQ(e.thread, QCoreApplication::instance()->thread()) << e.what;
+        }
+    }
+}
+
+TEST(UiGameHost, ARequestFromTheUserInterfaceThreadRunsAtOnce) {
+    GameState state;
+    RecordingHost ui;
+    UiGameHost host(ui, nullptr);
+    // No event loop runs here: a queued hand-over would never return.
+    host.drawScene(state);
+    host.burnBrick(state, 0, 0);
+    host.drawRegrowthFrame(state, 0, 0, 1);
+    EXPECT_EQ(ui.count("drawScene"), 1);
+    EXPECT_EQ(ui.count("burnBrick"), 1);
+    EXPECT_EQ(ui.count("drawRegrowthFrame"), 1);
+}
+
+// Records what the arena widget is asked to repaint.
+class PaintLog : public QObject {
+public:
+    QRegion painted;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(e)->region();
+        return false;
+    }
+};
+
+TEST(UiGameHost, TheArenaRepaintsWhatWasDrawn) {
+    GameState state;
+    RecordingHost ui;
+    ImageView arena;
+    arena.setCanvasSize(640, 440);
+    arena.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&arena));
+    QTest::qWait(50);
+    PaintLog log;
+    arena.installEventFilter(&log);
+    UiGameHost host(ui, &arena);
+    state.RedrawX = 100;
+    state.RedrawY = 200;
+    host.restoreAround(state);
+    host.burnBrick(state, 10, 20);
+    QTest::qWait(50);
+    EXPECT_TRUE(log.painted.contains(QRect(92, 192, 36, 36)));
+    EXPECT_TRUE(log.painted.contains(QRect(400, 200, 20, 20)));
+    EXPECT_FALSE(log.painted.contains(QRect(600, 400, 20, 20)));  // only what changed
+}
+
+TEST(UiGameHost, ExitIsSeenWhileTheThreadKeepsDrawing) {
+    // The thread spends most of its time waiting for the screen; telling
+    // it to end from the screen's thread must not deadlock.
+    GameState state;
+    RecordingHost ui;
+    UiGameHost host(ui, nullptr);
+    std::atomic<int> ticks{0};
+    QPointer<TManControl> thread = new TManControl(
+        state, host,
+        [&](GameState& s, GameHost& h) {
+            ++ticks;
+            for (int i = 0; i < 20; ++i) h.drawScene(s);
+        },
+        std::make_unique<SteadyGameClock>());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticks >= 2; }, 3000));
+    TManControl::stop(thread, state);
+    EXPECT_TRUE(thread.isNull());
+    EXPECT_GE(ui.count("drawScene"), 20);
+}
+
+}  // namespace
+}  // namespace tamb
