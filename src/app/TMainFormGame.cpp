@@ -1,5 +1,6 @@
 // The game screen's side of the game thread: starting it, ending it with
 // the program, and the keys.
+#include <QImage>
 #include <QKeyEvent>
 
 #include "GameKeyboard.h"
@@ -15,6 +16,15 @@ NullGameHost noDrawing;
 }  // namespace
 
 void TMainForm::setUpGameThreadParts() {
+    PauseImage = new ImageView(this);
+    const QImage pause(QStringLiteral(":/pics/pause.jpg"));
+    if (pause.isNull()) {
+        PauseImage->setCanvasSize(320, 69);
+    } else {
+        PauseImage->setPicture(pause);
+    }
+    PauseImage->move(160, 112);
+    PauseImage->hide();
     Keyboard = new GameKeyboard(ctx_, this);
     GameThreadHost = new UiGameHost(noDrawing, nullptr, this);
 }

@@ -12,6 +12,7 @@
 #include "ImageView.h"
 #include "RecordingHost.h"
 #include "Rules.h"
+#include "TestLevels.h"
 #include "TManControl.h"
 #include "UiGameHost.h"
 
@@ -276,6 +277,82 @@ TEST(UiGameHost, ExitIsSeenWhileTheThreadKeepsDrawing) {
     TManControl::stop(thread, state);
     EXPECT_TRUE(thread.isNull());
     EXPECT_GE(ui.count("drawScene"), 20);
+}
+
+// With the real rules.
+
+// A devil on the floor to the man's left, a hole growing back on the right.
+const std::vector<std::string> kHuntMap = {
+    "================================",
+    "|                              |",
+    "|  D        M        $       O |",
+    "|BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB|",
+    "| m                          d |",
+    "================================",
+};
+
+TEST(GameThreadRules, PauseStandsStillAndAnyCommandGoesOn) {
+    GameState state;
+    SetUpLevelState(state, test::gameLevel(kHuntMap));
+    state.setCell(3, 20, Empty);
+    state.setCellState(3, 20, 5);  // a hole growing back
+    RecordingHost ui;
+    UiGameHost host(ui, nullptr);
+    state.Command = Command::Pause;
+    QPointer<TManControl> thread = new TManControl(state, host);
+    const int shetsX = state.ShetsX[0];
+    QTest::qWait(300);
+    KirpTick(state, host);  // what the brick timer does meanwhile
+    EXPECT_EQ(state.ShetsX[0], shetsX);
+    EXPECT_EQ(state.ManX, 12 * 20);
+    EXPECT_EQ(state.cellState(3, 20), 5);
+    EXPECT_EQ(ui.count("drawScene"), 0) << "nothing is drawn while paused";
+
+    state.Command = Command::Right;
+    thread->wake();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return state.ManX > 12 * 20 && state.ShetsX[0] != shetsX; }, 3000));
+    EXPECT_GT(ui.count("drawScene"), 0);
+    TManControl::stop(thread, state);
+    EXPECT_TRUE(thread.isNull());
+}
+
+TEST(GameThreadRules, GivingUpCostsALifeAndTheManStartsAgainAtHisDoor) {
+    GameState state;
+    SetUpLevelState(state, test::gameLevel(kHuntMap));
+    RecordingHost ui;
+    UiGameHost host(ui, nullptr);
+    state.Command = Command::UserKillsMan;
+    QPointer<TManControl> thread = new TManControl(state, host);
+    QThread* gameThread = thread;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return state.Lives == 2; }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ui.count("livesLabelUpdate") == 1; }, 3000));
+    EXPECT_EQ(state.Command, Command::Stop);
+    EXPECT_EQ(state.ManX, state.ManStartX);
+    EXPECT_EQ(state.ManY, state.ManStartY);
+    EXPECT_EQ(state.GameResult, GameResult::Normal);
+    bool sound = false;
+    for (const auto& e : ui.entries()) {
+        if (e.what == "sound:OutOfScreen") sound = e.thread == gameThread;
+        if (e.what == "livesLabelUpdate") {
+            EXPECT_EQ(e.thread, QCoreApplication::instance()->thread());
+        }
+    }
+    EXPECT_TRUE(sound);
+    TManControl::stop(thread, state);
+}
+
+TEST(GameThreadRules, TheLastLifeLostEndsTheThreadWithGameOver) {
+    GameState state;
+    SetUpLevelState(state, test::gameLevel(kHuntMap));
+    RecordingHost ui;
+    UiGameHost host(ui, nullptr);
+    state.Lives = 0;
+    state.Command = Command::UserKillsMan;
+    QPointer<TManControl> thread = new TManControl(state, host);
+    ASSERT_TRUE(waitUntilGone(thread));
+    EXPECT_EQ(state.Command, Command::Exit);
+    EXPECT_EQ(state.GameResult, GameResult::ManKilled);
+    EXPECT_EQ(ui.count("sound:GameOver"), 1);
 }
 
 }  // namespace
