@@ -1,9 +1,253 @@
 #include "TMainMenuForm.h"
 
+#include <QCoreApplication>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QShowEvent>
+#include <QTimer>
+
+#include "ErrorReport.h"
+#include "FrontendPictures.h"
+#include "ImageView.h"
+#include "ModalShow.h"
+#include "SpeedButton.h"
+#include "TDataForm.h"
+#include "TEditorForm.h"
+#include "TMainForm.h"
+#include "TParamsForm.h"
+#include "TambError.h"
+#include "TextLines.h"
+
 namespace tamb {
 
-TMainMenuForm::TMainMenuForm(AppContext& ctx) : ctx_(ctx) {}
+namespace {
 
-void TMainMenuForm::AllLightsOff() {}
+ImageView* pictureAt(QWidget* parent, int left, int top, const QString& path, QSize size, const QString& text,
+                     QRgb background = 0xff203060u, QRgb ink = 0xffffff00u) {
+    auto* view = new ImageView(parent);
+    view->setPicture(pictureOrStandIn(path, size, text, background, ink));
+    view->move(left, top);
+    return view;
+}
+
+QImage lampStandIn() {
+    QImage img(17, 17, QImage::Format_RGB32);
+    img.fill(Qt::black);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 230, 0));
+    p.drawEllipse(QRectF(1.5, 1.5, 14, 14));
+    return img;
+}
+
+}  // namespace
+
+TMainMenuForm::TMainMenuForm(AppContext& ctx) : ctx_(ctx) {
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setGeometry(0, 0, 642, 482);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    setMouseTracking(true);
+
+    // Created bottom to top: later widgets lie above earlier ones.
+    Bevel1 = new QFrame(this);
+    Bevel1->setGeometry(215, 192, 209, 209);
+    Bevel1->setFrameShape(QFrame::Box);
+    Bevel1->setFrameShadow(QFrame::Raised);
+
+    ButtonsImage = pictureAt(this, 215, 192, QStringLiteral(":/pics/buttons_panel.jpg"), QSize(209, 210), QString(),
+                             0xff87ceebu);
+    ButtonsImage->setMouseTracking(true);
+    connect(ButtonsImage, &ImageView::mouseMoved, this, &TMainMenuForm::FormMouseMove);
+
+    LogoImage1 = pictureAt(this, 96, 72, QStringLiteral(":/pics/logo1.jpg"), QSize(448, 75), QStringLiteral("T A M B"));
+    LogoImage2 = pictureAt(this, 134, 136, QStringLiteral(":/pics/logo2.jpg"), QSize(372, 73),
+                           QStringLiteral("TAMB"));
+    AuthorImage = pictureAt(this, 368, 408, QStringLiteral(":/pics/author.jpg"), QSize(263, 29),
+                            QStringLiteral("Tamb team"), 0xff000000u, 0xffc0c0c0u);
+
+    struct ButtonSpec {
+        SpeedButton** button;
+        const char* glyph;
+        QString text;
+    };
+    const ButtonSpec buttons[] = {
+        {&NewGameButton, ":/pics/btn_newgame.png", QStringLiteral("НОВАЯ ИГРА")},
+        {&PasswordButton, ":/pics/btn_password.png", QStringLiteral("ПАРОЛЬ")},
+        {&OptionsButton, ":/pics/btn_options.png", QStringLiteral("ПАРАМЕТРЫ")},
+        {&EditorButton, ":/pics/btn_editor.png", QStringLiteral("РЕДАКТОР")},
+        {&ExitButton, ":/pics/btn_exit.png", QStringLiteral("ВЫХОД")},
+    };
+    QFont glyphFont(QStringLiteral("Times New Roman"));
+    glyphFont.setPixelSize(22);
+    glyphFont.setBold(true);
+    int k = 1;
+    for (const ButtonSpec& spec : buttons) {
+        auto* b = new SpeedButton(this);
+        b->setGeometry(223, 200 + 40 * (k - 1), 193, 33);
+        b->setFont(glyphFont);
+        b->setStyleSheet(QStringLiteral("QToolButton { color: blue; }"));
+        b->setGlyph(QString::fromLatin1(spec.glyph), spec.text);
+        connect(b, &SpeedButton::mouseMoved, this, [this, k] { ButtonMouseMove(k); });
+        connect(b, &QAbstractButton::pressed, this, &TMainMenuForm::NewGameButtonMouseDown);
+        *spec.button = b;
+        ++k;
+    }
+    connect(NewGameButton, &QAbstractButton::clicked, this, [this] { NewGameButtonClick(NewGameButton); });
+    connect(PasswordButton, &QAbstractButton::clicked, this, &TMainMenuForm::PasswordButtonClick);
+    connect(OptionsButton, &QAbstractButton::clicked, this, &TMainMenuForm::OptionsButtonClick);
+    connect(EditorButton, &QAbstractButton::clicked, this, &TMainMenuForm::EditorButtonClick);
+    connect(ExitButton, &QAbstractButton::clicked, this, &TMainMenuForm::ExitButtonClick);
+
+    const QImage lampPicture = [] {
+        QImage lamp(QStringLiteral(":/pics/lamp.png"));
+        return lamp.isNull() ? lampStandIn() : lamp;
+    }();
+    for (int i = 1; i <= 10; ++i) {
+        Light[i] = new ImageView(this);
+        Light[i]->setPicture(lampPicture);
+        Light[i]->move(i % 2 == 1 ? 192 : 432, 208 + 40 * ((i - 1) / 2));
+    }
+
+    static constexpr int kLetterLeft[11] = {0, 149, 181, 213, 245, 301, 333, 365, 397, 429, 461};
+    for (int i = 1; i <= 10; ++i) {
+        Image[i] = pictureAt(this, kLetterLeft[i], 40, QStringLiteral(":/pics/letter%1.png").arg(i), QSize(29, 27),
+                             QString::number(i));
+        Image[i]->hide();
+    }
+
+    EffectTimer = new QTimer(this);
+    EffectTimer->setInterval(400);
+    connect(EffectTimer, &QTimer::timeout, this, &TMainMenuForm::EffectTimerTimer);
+
+    createPasswordBar();
+
+    // Hidden until the title animation brings them up.
+    for (QWidget* w : {static_cast<QWidget*>(LogoImage1), static_cast<QWidget*>(LogoImage2),
+                       static_cast<QWidget*>(NewGameButton), static_cast<QWidget*>(PasswordButton),
+                       static_cast<QWidget*>(OptionsButton), static_cast<QWidget*>(AuthorImage),
+                       static_cast<QWidget*>(EditorButton), static_cast<QWidget*>(ExitButton),
+                       static_cast<QWidget*>(ButtonsImage), static_cast<QWidget*>(Bevel1)})
+        w->hide();
+}
+
+void TMainMenuForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) FormActivate();
+}
+
+void TMainMenuForm::FormActivate() {
+    ConfigFileName = ctx_.DataForm->baseFolder() + QStringLiteral("/tamb.cfg");
+    if (TextLines::exists(ConfigFileName)) {
+        try {
+            ctx_.DataForm->LB1 = TextLines::read(ConfigFileName);
+        } catch (const TambError& e) {
+            // Unreadable: say so and go on with the lines the list holds.
+            ErrorReport::show(e.message());
+        }
+    }
+    if (ctx_.ParamsForm) {
+        ctx_.ParamsForm->ParamsInit();
+        ctx_.ParamsForm->ParamsSet();
+    }
+    const Bitmap& scene = passwordScene();
+    if (PasswordImage->bitmap().height() != scene.height() || PasswordImage->bitmap().width() != 185)
+        PasswordImage->setCanvasSize(185, scene.height());
+    PasswordBarX = PasswordImage->width();
+    blankPasswordImage();
+    if (EffectStep == 0) EffectTimer->start();
+}
+
+void TMainMenuForm::EffectTimerTimer() {
+    ++EffectStep;
+    if (EffectStep >= 1 && EffectStep <= 10) {
+        playSound(QStringLiteral("Printing"));
+        Image[EffectStep]->show();
+    }
+    switch (EffectStep) {
+        case 14:
+            playSound(QStringLiteral("Showing"));
+            for (int i = 1; i <= 10; ++i) Image[i]->hide();
+            LogoImage1->show();
+            break;
+        case 16:
+            playSound(QStringLiteral("Showing"));
+            LogoImage2->show();
+            break;
+        case 17:
+            playSound(QStringLiteral("Fanfars"));
+            for (QWidget* w : {static_cast<QWidget*>(NewGameButton), static_cast<QWidget*>(PasswordButton),
+                               static_cast<QWidget*>(OptionsButton), static_cast<QWidget*>(EditorButton),
+                               static_cast<QWidget*>(ExitButton), static_cast<QWidget*>(ButtonsImage),
+                               static_cast<QWidget*>(Bevel1), static_cast<QWidget*>(AuthorImage)})
+                w->show();
+            break;
+        case 22:
+            AuthorImage->show();
+            EffectTimer->stop();
+            break;
+        default:
+            break;
+    }
+}
+
+void TMainMenuForm::AllLightsOff() {
+    for (int i = 1; i <= 10; ++i)
+        if (!Light[i]->isHidden()) Light[i]->hide();
+}
+
+void TMainMenuForm::FormMouseMove() { AllLightsOff(); }
+
+void TMainMenuForm::ButtonMouseMove(int k) {
+    if (!Light[2 * k - 1]->isHidden()) return;
+    AllLightsOff();
+    Light[2 * k - 1]->show();
+    Light[2 * k]->show();
+}
+
+void TMainMenuForm::mouseMoveEvent(QMouseEvent* event) {
+    FormMouseMove();
+    QDialog::mouseMoveEvent(event);
+}
+
+void TMainMenuForm::keyPressEvent(QKeyEvent* event) {
+    // The menu is left through its buttons only.
+    if (event->key() == Qt::Key_Escape) return;
+    QDialog::keyPressEvent(event);
+}
+
+void TMainMenuForm::NewGameButtonMouseDown() { playSound(QStringLiteral("Printing")); }
+
+void TMainMenuForm::NewGameButtonClick(QObject* sender) {
+    if (sender == NewGameButton) ctx_.state.LevelNumber = 1;
+    PasswordVisibilityCheck();
+    ctx_.MainForm->MenuChoice = QStringLiteral("New Game");
+    close();
+}
+
+void TMainMenuForm::OptionsButtonClick() { showModal(ctx_.ParamsForm); }
+
+void TMainMenuForm::EditorButtonClick() {
+    PasswordVisibilityCheck();
+    showModal(ctx_.EditorForm);
+}
+
+void TMainMenuForm::ExitButtonClick() {
+    exitRequested_ = true;
+    close();
+    QCoreApplication::quit();
+}
+
+void TMainMenuForm::playSound(const QString& name) {
+    if (soundHook)
+        soundHook(name);
+    else if (ctx_.MainForm)
+        ctx_.MainForm->Playsound(name);
+}
 
 }  // namespace tamb

@@ -1,21 +1,94 @@
 #pragma once
 #include <QDialog>
+#include <array>
+#include <functional>
 
 #include "AppContext.h"
+#include "Bitmap.h"
+
+class QFrame;
+class QLineEdit;
+class QTimer;
 
 namespace tamb {
 
-// The main menu with its title animation, lamps and password bar.
+class ImageView;
+class SpeedButton;
+
+// The main menu with its title animation, lamps and sliding password bar.
+// The game screen shows it modally and reads MenuChoice (and, on the way
+// out, exitRequested()) when it returns.
 class TMainMenuForm : public QDialog {
     Q_OBJECT
 public:
     explicit TMainMenuForm(AppContext& ctx);
 
+    // Runs at every showing: reloads the configuration, applies the options,
+    // resets the password bar and starts the title animation the first time.
+    void FormActivate();
+    void FormMouseMove();
+    void ButtonMouseMove(int k);  // button k = 1 (New Game) .. 5 (Exit)
+    void NewGameButtonMouseDown();
+    void NewGameButtonClick(QObject* sender);
+    void OptionsButtonClick();
+    void EditorButtonClick();
+    void ExitButtonClick();
+    void EffectTimerTimer();
     void AllLightsOff();
+
+    // The password bar.
+    void PasswordButtonClick();
+    void PasswordCancelClick();
+    void PasswordOkClick(QObject* sender);
+    void PasswordEffectTimer();
+    void PasswordVisibilityCheck();
+
+    // True once Exit was chosen: the program is ending and no level may be
+    // started, whatever MenuChoice holds.
+    bool exitRequested() const { return exitRequested_; }
+
+    // Where sound requests go; the game screen's Playsound unless replaced.
+    std::function<void(const QString&)> soundHook;
+
     QString ConfigFileName;
+    int EffectStep = 0;             // title animation ticks so far; never reset
+    QString PasswordBarMode;        // "ShowBar" or "HideBar"
+    int PasswordBarX = 185;         // where the bar's picture is drawn
+
+    QFrame* Bevel1 = nullptr;
+    ImageView* ButtonsImage = nullptr;
+    ImageView* LogoImage1 = nullptr;
+    ImageView* LogoImage2 = nullptr;
+    ImageView* AuthorImage = nullptr;
+    SpeedButton* NewGameButton = nullptr;
+    SpeedButton* PasswordButton = nullptr;
+    SpeedButton* OptionsButton = nullptr;
+    SpeedButton* EditorButton = nullptr;
+    SpeedButton* ExitButton = nullptr;
+    std::array<ImageView*, 11> Light{};   // Light[1] .. Light[10]
+    std::array<ImageView*, 11> Image{};   // Image[1] .. Image[10], the title letters
+    ImageView* PasswordImage = nullptr;
+    SpeedButton* PasswordOk = nullptr;
+    SpeedButton* PasswordCancel = nullptr;
+    QLineEdit* PasswordEdit = nullptr;
+    QTimer* EffectTimer = nullptr;
+    QTimer* PasswordEffect = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void createPasswordBar();
+    void playSound(const QString& name);
+    // The bar's picture; a stand-in while the game screen has none loaded.
+    const Bitmap& passwordScene();
+    void blankPasswordImage();
+
     AppContext& ctx_;
+    bool exitRequested_ = false;
+    Bitmap sceneStandIn_;
 };
 
 }  // namespace tamb

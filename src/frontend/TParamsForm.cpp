@@ -1,15 +1,192 @@
 #include "TParamsForm.h"
 
 #include <QCheckBox>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+
+#include "ErrorReport.h"
+#include "FrontendPictures.h"
+#include "ImageView.h"
+#include "PieGauge.h"
+#include "SpeedButton.h"
+#include "TDataForm.h"
+#include "TMainForm.h"
+#include "TMainMenuForm.h"
+#include "TambError.h"
+#include "TextLines.h"
 
 namespace tamb {
 
-TParamsForm::TParamsForm(AppContext& ctx) : ctx_(ctx) {
-    SoundControl = new QCheckBox(QStringLiteral("Звуковые эффекты"), this);
-    SoundControl->setChecked(true);
+namespace {
+
+constexpr int kDefaultSpeed = 100;
+const QStringList kDefaultHead{QStringLiteral("1"), QStringLiteral("100"), QStringLiteral("1")};
+
+QFont timesFont(int pixelSize, bool bold) {
+    QFont f(QStringLiteral("Times New Roman"));
+    f.setStyleHint(QFont::Serif);
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    return f;
 }
 
-void TParamsForm::ParamsInit() {}
-void TParamsForm::ParamsSet() {}
+// The background when the picture is missing: a blue sky with the heading.
+QImage backgroundStandIn() {
+    QImage img(304, 225, QImage::Format_RGB32);
+    QPainter p(&img);
+    QLinearGradient sky(0, 0, 0, 225);
+    sky.setColorAt(0, QColor(40, 90, 200));
+    sky.setColorAt(1, QColor(140, 190, 240));
+    p.fillRect(img.rect(), sky);
+    p.setPen(Qt::yellow);
+    p.setFont(timesFont(35, true));
+    p.drawText(QRect(0, 8, 304, 50), Qt::AlignCenter, QStringLiteral("ПАРАМЕТРЫ"));
+    return img;
+}
+
+}  // namespace
+
+TParamsForm::TParamsForm(AppContext& ctx) : ctx_(ctx) {
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setFixedSize(304, 225);
+
+    Image1 = new ImageView(this);
+    Image1->move(0, 0);
+    {
+        QImage bg(QStringLiteral(":/pics/params_bg.jpg"));
+        Image1->setPicture(bg.isNull() ? backgroundStandIn() : bg);
+    }
+
+    GameSpeed = new PieGauge(this);
+    GameSpeed->setGeometry(64, 96, 177, 41);
+    GameSpeed->setRange(0, 100);
+    GameSpeed->setBackColor(Qt::blue);
+    GameSpeed->setForeColor(QColor(0, 255, 0));  // lime
+    GameSpeed->setTextColor(Qt::yellow);
+    GameSpeed->setFont(timesFont(24, false));
+    GameSpeed->setValue(10);
+
+    SoundControl = new QCheckBox(QStringLiteral("Звуковые эффекты"), this);
+    SoundControl->setGeometry(32, 144, 241, 25);
+    SoundControl->setFont(timesFont(24, true));
+    SoundControl->setStyleSheet(QStringLiteral("QCheckBox { color: aqua; background-color: blue; }"));
+    SoundControl->setFocusPolicy(Qt::ClickFocus);  // Tab passes it by
+    SoundControl->setChecked(true);
+    ctx_.soundEnabled = true;
+    // The game thread reads the switch at every sound: keep it in step.
+    connect(SoundControl, &QCheckBox::toggled, this, [this](bool on) { ctx_.soundEnabled = on; });
+
+    auto makeSign = [this](const QString& sign, int left) {
+        auto* b = new SpeedButton(this);
+        b->setGeometry(left, 96, 41, 41);
+        b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        b->setText(sign);
+        b->setFont(timesFont(35, true));
+        b->setStyleSheet(QStringLiteral("QToolButton { color: red; }"));
+        return b;
+    };
+    MinusButton = makeSign(QStringLiteral("-"), 16);
+
+    Label1 = new QLabel(QStringLiteral("Скорость игры"), this);
+    Label1->move(80, 68);
+    Label1->setFont(timesFont(21, true));
+    Label1->setStyleSheet(QStringLiteral("QLabel { color: lime; background: transparent; }"));
+    Label1->adjustSize();
+
+    PlusButton = makeSign(QStringLiteral("+"), 248);
+
+    Bevel1 = new QFrame(this);
+    Bevel1->setGeometry(16, 62, 273, 1);
+    Bevel1->setFrameShape(QFrame::HLine);
+    Bevel1->setFrameShadow(QFrame::Sunken);
+
+    ParamsCancel = new SpeedButton(this);
+    ParamsCancel->setGeometry(160, 179, 130, 30);
+    ParamsCancel->setGlyph(QStringLiteral(":/pics/btn_cancel.png"), QStringLiteral("ОТМЕНА"));
+
+    ParamsOk = new SpeedButton(this);
+    ParamsOk->setGeometry(16, 179, 130, 30);
+    ParamsOk->setGlyph(QStringLiteral(":/pics/btn_ok.png"), QStringLiteral("OK"));
+
+    for (QAbstractButton* b : {static_cast<QAbstractButton*>(MinusButton), static_cast<QAbstractButton*>(PlusButton),
+                               static_cast<QAbstractButton*>(ParamsCancel), static_cast<QAbstractButton*>(ParamsOk),
+                               static_cast<QAbstractButton*>(SoundControl)})
+        connect(b, &QAbstractButton::pressed, this, &TParamsForm::ParamsOkMouseDown);
+    connect(MinusButton, &QAbstractButton::clicked, this, &TParamsForm::MinusButtonClick);
+    connect(PlusButton, &QAbstractButton::clicked, this, &TParamsForm::PlusButtonClick);
+    connect(ParamsOk, &QAbstractButton::clicked, this, &TParamsForm::ParamsOkClick);
+    connect(ParamsCancel, &QAbstractButton::clicked, this, &TParamsForm::ParamsCancelClick);
+}
+
+int TParamsForm::speed() const { return GameSpeed->value(); }
+
+QStringList& TParamsForm::configLines() {
+    QStringList& lines = ctx_.DataForm->LB1;
+    while (lines.size() < kDefaultHead.size()) lines.append(kDefaultHead.at(lines.size()));
+    return lines;
+}
+
+void TParamsForm::ParamsInit() {
+    const QStringList& lines = configLines();
+    bool ok = false;
+    const int fromList = lines.at(1).trimmed().toInt(&ok, 10);
+    GameSpeed->setValue(ok ? fromList : kDefaultSpeed);
+    SoundControl->setChecked(lines.at(2) == QStringLiteral("1"));
+}
+
+void TParamsForm::ParamsSet() {
+    QStringList& lines = configLines();
+    lines[2] = SoundControl->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+    lines[1] = QString::number(speed());
+    const int delay = 10000010 - 100000 * speed();
+    ctx_.state.GameDelay = delay;
+    if (ctx_.MainForm && ctx_.MainForm->Kirp) ctx_.MainForm->Kirp->setInterval(delay / 2000 + 300);
+}
+
+void TParamsForm::MinusButtonClick() { GameSpeed->setValue(speed() - 1); }
+
+void TParamsForm::PlusButtonClick() { GameSpeed->setValue(speed() + 1); }
+
+void TParamsForm::ParamsOkClick() {
+    ParamsSet();
+    try {
+        TextLines::write(ctx_.MainMenuForm->ConfigFileName, ctx_.DataForm->LB1);
+    } catch (const TambError& e) {
+        ErrorReport::show(e.message());  // the dialog stays open
+        return;
+    }
+    close();
+}
+
+void TParamsForm::ParamsCancelClick() {
+    ParamsInit();
+    close();
+}
+
+void TParamsForm::ParamsOkMouseDown() { playSound(QStringLiteral("Printing")); }
+
+void TParamsForm::playSound(const QString& name) {
+    if (soundHook)
+        soundHook(name);
+    else if (ctx_.MainForm)
+        ctx_.MainForm->Playsound(name);
+}
+
+void TParamsForm::showEvent(QShowEvent* event) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
+    QDialog::showEvent(event);
+}
+
+void TParamsForm::keyPressEvent(QKeyEvent* event) {
+    // Only OK and Cancel leave the dialog.
+    if (event->key() == Qt::Key_Escape) return;
+    QDialog::keyPressEvent(event);
+}
 
 }  // namespace tamb

@@ -1,0 +1,178 @@
+#include <QFile>
+#include <QTest>
+#include <QTimer>
+
+#include "FrontendFixture.h"
+#include "ImageView.h"
+#include "SpeedButton.h"
+
+namespace tamb::test {
+namespace {
+
+class MainMenuTest : public FrontendFixture {
+protected:
+    // Shows the menu the way the game screen does before the first showing.
+    void showMenu() {
+        menu->AllLightsOff();
+        menu->LogoImage1->move(menu->LogoImage1->x(), 16);
+        menu->LogoImage2->move(menu->LogoImage2->x(), 88);
+        menu->AuthorImage->move(menu->AuthorImage->x(), 440);
+        menu->show();
+        menu->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(menu.get()));
+    }
+    void runAnimation() {
+        while (menu->EffectTimer->isActive()) menu->EffectTimerTimer();
+    }
+    QList<int> litLamps() const {
+        QList<int> lit;
+        for (int i = 1; i <= 10; ++i)
+            if (!menu->Light[i]->isHidden()) lit << i;
+        return lit;
+    }
+    void moveOver(QWidget* w, QPoint at = {}) {
+        // Through the window, so the widget under the point gets the move.
+        const QPoint local = at.isNull() ? w->rect().center() : at;
+        QTest::mouseMove(menu->windowHandle(), w == menu.get() ? local : w->mapTo(menu.get(), local));
+        QCoreApplication::processEvents();
+    }
+};
+
+TEST_F(MainMenuTest, TitleAnimationRunsOncePerRun) {
+    EXPECT_EQ(litLamps().size(), 10) << "lamps are on until the game screen turns them off";
+    showMenu();
+    ASSERT_TRUE(menu->EffectTimer->isActive());
+    EXPECT_EQ(menu->EffectTimer->interval(), 400);
+    EXPECT_TRUE(menu->NewGameButton->isHidden());
+    QStringList expected;
+    for (int step = 1; step <= 22; ++step) {
+        ASSERT_TRUE(menu->EffectTimer->isActive()) << "step " << step;
+        menu->EffectTimerTimer();
+        if (step <= 10) {
+            expected << "Printing";
+            EXPECT_FALSE(menu->Image[step]->isHidden());
+            if (step < 10) {
+                EXPECT_TRUE(menu->Image[step + 1]->isHidden());
+            }
+        }
+        if (step == 14 || step == 16) expected << "Showing";
+        if (step == 17) expected << "Fanfars";
+        EXPECT_EQ(sounds, expected) << "step " << step;
+        EXPECT_EQ(menu->LogoImage1->isHidden(), step < 14);
+        EXPECT_EQ(menu->LogoImage2->isHidden(), step < 16);
+        EXPECT_EQ(menu->ExitButton->isHidden(), step < 17);
+        EXPECT_EQ(menu->AuthorImage->isHidden(), step < 17);
+        EXPECT_EQ(menu->ButtonsImage->isHidden(), step < 17);
+        if (step >= 14) {
+            EXPECT_TRUE(menu->Image[1]->isHidden());
+        }
+    }
+    EXPECT_FALSE(menu->EffectTimer->isActive());
+    EXPECT_EQ(menu->EffectStep, 22);
+
+    menu->hide();
+    sounds.clear();
+    showMenu();
+    EXPECT_FALSE(menu->EffectTimer->isActive()) << "the second showing plays no animation";
+    EXPECT_FALSE(menu->NewGameButton->isHidden());
+    EXPECT_TRUE(sounds.isEmpty());
+}
+
+TEST_F(MainMenuTest, TitleAnimationStopsByItselfOnTheRealTimer) {
+    showMenu();
+    menu->EffectTimer->setInterval(1);
+    QTRY_VERIFY_WITH_TIMEOUT(!menu->EffectTimer->isActive(), 3000);
+    EXPECT_EQ(menu->EffectStep, 22);
+    EXPECT_EQ(sounds.count(QStringLiteral("Printing")), 10);
+    EXPECT_FALSE(menu->AuthorImage->isHidden());
+}
+
+TEST_F(MainMenuTest, LampsFollowTheMouse) {
+    showMenu();
+    runAnimation();
+    EXPECT_TRUE(litLamps().isEmpty());
+    moveOver(menu->NewGameButton);
+    EXPECT_EQ(litLamps(), (QList<int>{1, 2}));
+    moveOver(menu->NewGameButton, {10, 10});
+    EXPECT_EQ(litLamps(), (QList<int>{1, 2}));
+    // Across the panel between two buttons: all off.
+    moveOver(menu->ButtonsImage, {100, 44});
+    EXPECT_TRUE(litLamps().isEmpty());
+    moveOver(menu->ExitButton);
+    EXPECT_EQ(litLamps(), (QList<int>{9, 10}));
+    moveOver(menu->OptionsButton);
+    EXPECT_EQ(litLamps(), (QList<int>{5, 6}));
+    // The title pictures have no say; the black background has.
+    moveOver(menu->LogoImage1);
+    EXPECT_EQ(litLamps(), (QList<int>{5, 6}));
+    moveOver(menu.get(), {20, 300});
+    EXPECT_TRUE(litLamps().isEmpty());
+}
+
+TEST_F(MainMenuTest, NewGameAlwaysStartsLevelOne) {
+    showMenu();
+    runAnimation();
+    sounds.clear();
+    ctx.state.LevelNumber = 9;
+    QTest::mouseClick(menu->NewGameButton, Qt::LeftButton);
+    EXPECT_EQ(ctx.state.LevelNumber.load(), 1);
+    EXPECT_EQ(mainForm->MenuChoice, QStringLiteral("New Game"));
+    EXPECT_FALSE(menu->isVisible());
+    EXPECT_FALSE(menu->exitRequested());
+    EXPECT_EQ(sounds, QStringList{QStringLiteral("Printing")});
+}
+
+TEST_F(MainMenuTest, ExitEndsWithoutStartingALevel) {
+    showMenu();
+    runAnimation();
+    mainForm->MenuChoice = QStringLiteral("New Game");  // left over from an earlier game
+    QTest::mouseClick(menu->ExitButton, Qt::LeftButton);
+    EXPECT_TRUE(menu->exitRequested());
+    EXPECT_FALSE(menu->isVisible());
+    EXPECT_EQ(mainForm->MenuChoice, QStringLiteral("New Game")) << "Exit leaves the choice alone";
+}
+
+TEST_F(MainMenuTest, EveryShowingReloadsTheConfiguration) {
+    showMenu();
+    EXPECT_EQ(menu->ConfigFileName, QDir(folder.path()).absolutePath() + QStringLiteral("/tamb.cfg"));
+    EXPECT_EQ(ctx.state.GameDelay.load(), 10);
+    menu->hide();
+    {
+        QFile f(cfgPath());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("4\r\n50\r\n0\r\n");
+    }
+    showMenu();
+    EXPECT_EQ(ctx.state.GameDelay.load(), 5000010);
+    EXPECT_EQ(mainForm->Kirp->interval(), 2800);
+    EXPECT_FALSE(ctx.soundEnabled);
+    EXPECT_EQ(dataForm->LB1.first(), QStringLiteral("4"));
+}
+
+TEST_F(MainMenuTest, OptionsOpenOverTheMenuAndReturn) {
+    showMenu();
+    runAnimation();
+    QTimer::singleShot(0, params.get(), [this] { QTest::mouseClick(params->ParamsCancel, Qt::LeftButton); });
+    QTest::mouseClick(menu->OptionsButton, Qt::LeftButton);
+    EXPECT_FALSE(params->isVisible());
+    EXPECT_TRUE(menu->isVisible());
+}
+
+TEST_F(MainMenuTest, MenuLooksRightAfterTheAnimation) {
+    showMenu();
+    runAnimation();
+    moveOver(menu->EditorButton);
+    const QImage shot = menu->grab().toImage();
+    shot.save(QStringLiteral("/tmp/frontend_menu.png"));
+    ASSERT_EQ(shot.size(), QSize(642, 482));
+    EXPECT_EQ(QColor(shot.pixel(20, 300)), QColor(Qt::black));
+    // The lamps of the Editor button are lit: something bright at their centre.
+    const QColor lamp(shot.pixel(192 + 8, 208 + 3 * 40 + 8));
+    EXPECT_GT(lamp.red() + lamp.green(), 300);
+    EXPECT_EQ(QColor(shot.pixel(192 + 8, 208 + 8)), QColor(Qt::black)) << "New Game's lamp is off";
+    // The panel lies behind the buttons and is not black.
+    EXPECT_NE(QColor(shot.pixel(218, 196)), QColor(Qt::black));
+}
+
+}  // namespace
+}  // namespace tamb::test
