@@ -14,6 +14,8 @@ public:
     // Shows the picture at resourcePath; when it cannot be loaded the
     // fallback text stands in for it.
     void setGlyph(const QString& resourcePath, const QString& fallbackText);
+    // Colour of the caption (and of a fallback text).
+    void setCaptionColor(const QColor& colour);
 
 signals:
     void mouseMoved();

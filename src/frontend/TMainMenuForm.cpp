@@ -91,7 +91,7 @@ TMainMenuForm::TMainMenuForm(AppContext& ctx) : ctx_(ctx) {
         auto* b = new SpeedButton(this);
         b->setGeometry(223, 200 + 40 * (k - 1), 193, 33);
         b->setFont(glyphFont);
-        b->setStyleSheet(QStringLiteral("QToolButton { color: blue; }"));
+        b->setCaptionColor(Qt::blue);
         b->setGlyph(QString::fromLatin1(spec.glyph), spec.text);
         connect(b, &SpeedButton::mouseMoved, this, [this, k] { ButtonMouseMove(k); });
         connect(b, &QAbstractButton::pressed, this, &TMainMenuForm::NewGameButtonMouseDown);

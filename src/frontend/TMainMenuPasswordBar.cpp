@@ -35,11 +35,13 @@ void TMainMenuForm::createPasswordBar() {
 
     PasswordOk = new SpeedButton(this);
     PasswordOk->setGeometry(472, 272, 49, 30);
+    PasswordOk->setCaptionColor(Qt::blue);
     PasswordOk->setGlyph(QStringLiteral(":/pics/btn_ok.png"), QStringLiteral("OK"));
     PasswordOk->hide();
 
     PasswordCancel = new SpeedButton(this);
     PasswordCancel->setGeometry(528, 272, 97, 30);
+    PasswordCancel->setCaptionColor(Qt::blue);
     PasswordCancel->setGlyph(QStringLiteral(":/pics/btn_cancel.png"), QStringLiteral("ОТМЕНА"));
     PasswordCancel->hide();
 

@@ -74,7 +74,13 @@ TParamsForm::TParamsForm(AppContext& ctx) : ctx_(ctx) {
     SoundControl = new QCheckBox(QStringLiteral("Звуковые эффекты"), this);
     SoundControl->setGeometry(32, 144, 241, 25);
     SoundControl->setFont(timesFont(24, true));
-    SoundControl->setStyleSheet(QStringLiteral("QCheckBox { color: aqua; background-color: blue; }"));
+    {
+        QPalette pal = SoundControl->palette();
+        for (QPalette::ColorRole back : {QPalette::Window, QPalette::Button}) pal.setColor(back, Qt::blue);
+        for (QPalette::ColorRole text : {QPalette::WindowText, QPalette::ButtonText}) pal.setColor(text, Qt::cyan);
+        SoundControl->setPalette(pal);
+        SoundControl->setAutoFillBackground(true);
+    }
     SoundControl->setFocusPolicy(Qt::ClickFocus);  // Tab passes it by
     SoundControl->setChecked(true);
     ctx_.soundEnabled = true;
@@ -87,7 +93,7 @@ TParamsForm::TParamsForm(AppContext& ctx) : ctx_(ctx) {
         b->setToolButtonStyle(Qt::ToolButtonTextOnly);
         b->setText(sign);
         b->setFont(timesFont(35, true));
-        b->setStyleSheet(QStringLiteral("QToolButton { color: red; }"));
+        b->setCaptionColor(Qt::red);
         return b;
     };
     MinusButton = makeSign(QStringLiteral("-"), 16);
@@ -107,10 +113,14 @@ TParamsForm::TParamsForm(AppContext& ctx) : ctx_(ctx) {
 
     ParamsCancel = new SpeedButton(this);
     ParamsCancel->setGeometry(160, 179, 130, 30);
+    ParamsCancel->setFont(timesFont(21, true));
+    ParamsCancel->setCaptionColor(Qt::yellow);
     ParamsCancel->setGlyph(QStringLiteral(":/pics/btn_cancel.png"), QStringLiteral("ОТМЕНА"));
 
     ParamsOk = new SpeedButton(this);
     ParamsOk->setGeometry(16, 179, 130, 30);
+    ParamsOk->setFont(timesFont(21, true));
+    ParamsOk->setCaptionColor(Qt::yellow);
     ParamsOk->setGlyph(QStringLiteral(":/pics/btn_ok.png"), QStringLiteral("OK"));
 
     for (QAbstractButton* b : {static_cast<QAbstractButton*>(MinusButton), static_cast<QAbstractButton*>(PlusButton),

@@ -167,6 +167,9 @@ TEST_F(ParamsFormTest, DialogLooksRight) {
     const QPoint gauge = params->GameSpeed->geometry().center();
     EXPECT_EQ(QColor(shot.pixel(gauge + QPoint(50, -8))), QColor(0, 255, 0));
     EXPECT_EQ(QColor(shot.pixel(gauge + QPoint(-50, -8))), QColor(0, 0, 255));
+    // The tick box stands on blue.
+    const QRect box = params->SoundControl->geometry();
+    EXPECT_EQ(QColor(shot.pixel(box.right() - 2, box.center().y())), QColor(0, 0, 255));
 }
 
 }  // namespace

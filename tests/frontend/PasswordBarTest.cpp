@@ -1,3 +1,4 @@
+#include <QFile>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -104,13 +105,31 @@ TEST_F(PasswordBarTest, SlidesOnTheRealTimer) {
     QTest::mouseClick(menu->PasswordButton, Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(!menu->PasswordOk->isHidden(), 3000);
     EXPECT_FALSE(menu->PasswordEffect->isActive());
-    const QImage shot = menu->grab().toImage();
-    shot.save(QStringLiteral("/tmp/frontend_password_bar.png"));
-    EXPECT_EQ(QColor(shot.pixel(460, 300)), QColor(0x33, 0x66, 0xcc));
+    EXPECT_EQ(QColor(menu->grab().toImage().pixel(460, 300)), QColor(0x33, 0x66, 0xcc));
     QTest::mouseClick(menu->PasswordButton, Qt::LeftButton);
     EXPECT_EQ(menu->PasswordBarMode, QStringLiteral("HideBar"));
     QTRY_VERIFY_WITH_TIMEOUT(!menu->PasswordEffect->isActive(), 3000);
     EXPECT_TRUE(menu->PasswordOk->isHidden());
+}
+
+TEST_F(PasswordBarTest, OpenBarWithTheGamePicture) {
+    const QString scenePath = QStringLiteral(TAMB_GAMEDATA_DIR "/graphics/Password Scene Pic.bmp");
+    if (!QFile::exists(scenePath)) GTEST_SKIP() << "game data not built";
+    mainForm->PasswordScene.loadFromFile(scenePath);
+    menu->hide();
+    menu->LogoImage1->move(menu->LogoImage1->x(), 16);
+    menu->LogoImage2->move(menu->LogoImage2->x(), 88);
+    menu->AuthorImage->move(menu->AuthorImage->x(), 440);
+    menu->show();
+    EXPECT_EQ(menu->PasswordImage->height(), mainForm->PasswordScene.height());
+    openBar();
+    QTest::keyClicks(menu->PasswordEdit, QStringLiteral("Tamb"));
+    const QImage shot = menu->grab().toImage();
+    shot.save(QStringLiteral("/tmp/frontend_password_bar.png"));
+    // The bar's picture fills its place at the right edge.
+    const QRect bar = menu->PasswordImage->geometry();
+    EXPECT_EQ(shot.pixel(bar.left() + 2, bar.bottom() - 2), mainForm->PasswordScene.pixel(2, bar.height() - 3));
+    EXPECT_EQ(menu->PasswordEdit->text(), QStringLiteral("tamb"));
 }
 
 TEST_F(PasswordBarTest, AKnownPasswordStartsItsLevel) {
