@@ -3,8 +3,11 @@
 #include <QDir>
 #include <QFile>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QtEndian>
 #include <algorithm>
+#include <cstring>
+#include <iterator>
 #include <vector>
 
 #include "ImageFiles.h"
@@ -50,6 +53,64 @@ QImage soundTrace(const QString& path) {
     return img;
 }
 
+// A made-up corner of a level, drawn the way the game draws: tiles copied,
+// figures ORed on top. It shows whether the pieces look right together.
+QImage demoScene(const QImage& sheet) {
+    static const char* const kMap[] = {
+        "====================",
+        "|..$.....-------..E|",
+        "|BBBBH...........BB|",
+        "|....H..$....D.....|",
+        "|....H.BBBBBBBBBB..|",
+        "|M...H......H..<<..|",
+        "|BBBBBBBoBB.HggBBBB|",
+        "|..^^^..>>.....wwW.|",
+        "|SSSSSSSGGGGGSSSSSS|",
+    };
+    auto tile = [](char c) -> QRect {
+        switch (c) {
+        case 'B': return QRect(340, 69, 20, 20);
+        case 'o': return QRect(100, 69, 20, 20);
+        case 'S': return QRect(60, 92, 20, 20);
+        case 'G': return QRect(40, 92, 20, 20);
+        case 'H': return QRect(0, 92, 19, 20);
+        case '-': return QRect(20, 92, 20, 20);
+        case '$': return QRect(0, 115, 19, 20);
+        case 'w': return QRect(100, 230, 20, 20);
+        case 'W': return QRect(320, 230, 20, 20);
+        case '^': return QRect(240, 92, 20, 20);
+        case 'g': return QRect(220, 92, 20, 20);
+        case '>': return QRect(180, 92, 20, 20);
+        case '<': return QRect(200, 92, 20, 20);
+        case 'M': return QRect(80, 92, 20, 20);
+        case 'D': return QRect(100, 92, 20, 20);
+        case 'E': return QRect(40, 414, 20, 20);
+        case '|': return QRect(120, 92, 20, 20);
+        case '=': return QRect(140, 92, 20, 20);
+        default: return QRect();
+        }
+    };
+    const int rows = int(std::size(kMap)), cols = int(std::strlen(kMap[0]));
+    QImage scene(cols * 20, rows * 20, QImage::Format_RGB32);
+    scene.fill(Qt::black);
+    QPainter p(&scene);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < cols; ++c)
+            if (const QRect src = tile(kMap[r][c]); src.isValid()) p.drawImage(QRect(c * 20, r * 20, 20, 20), sheet, src);
+    p.end();
+    const struct {
+        int x, y, sx, sy;
+    } figures[] = {
+        {120, 100, 0, 184},  {200, 20, 20, 138},  {100, 60, 40, 207}, {260, 60, 60, 276},
+        {240, 100, 20, 391}, {140, 120, 60, 253}, {320, 100, 80, 299}, {40, 20, 100, 23},
+    };
+    for (const auto& f : figures)
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 20; ++x)
+                scene.setPixel(f.x + x, f.y + y, scene.pixel(f.x + x, f.y + y) | sheet.pixel(f.sx + x, f.sy + y));
+    return scene;
+}
+
 }  // namespace
 
 void writeContactSheet(const QString& gamedataDir, const QString& picsDir, const QString& outPath) {
@@ -60,10 +121,23 @@ void writeContactSheet(const QString& gamedataDir, const QString& picsDir, const
         tiles.push_back({QStringLiteral("%1  %2x%3").arg(label).arg(img.width()).arg(img.height()),
                          img.scaled(img.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation)});
     };
+    const QImage sprites = QImage(gamedataDir + QStringLiteral("/graphics/sprites.bmp")).convertToFormat(QImage::Format_RGB32);
+    const QImage scene = demoScene(sprites);
+    tiles.push_back({QStringLiteral("scene at x1"), scene});
+    tiles.push_back({QStringLiteral("scene at x3"), scene.scaled(scene.size() * kScale)});
     add(QStringLiteral("sprites.bmp"), gamedataDir + QStringLiteral("/graphics/sprites.bmp"), kScale);
     add(QStringLiteral("Password Scene Pic.bmp"), gamedataDir + QStringLiteral("/graphics/Password Scene Pic.bmp"), kScale);
     const QDir pics(picsDir);
-    for (const QString& name : pics.entryList({QStringLiteral("*.jpg"), QStringLiteral("*.png")}, QDir::Files, QDir::Name))
+    QStringList names = pics.entryList({QStringLiteral("*.jpg"), QStringLiteral("*.png")}, QDir::Files);
+    // letter2 before letter10: compare the text, then the number in it.
+    auto key = [](const QString& n) {
+        QString digits;
+        for (QChar c : n)
+            if (c.isDigit()) digits += c;
+        return std::make_pair(QString(n).remove(QRegularExpression(QStringLiteral("[0-9]"))), digits.toInt());
+    };
+    std::sort(names.begin(), names.end(), [&key](const QString& a, const QString& b) { return key(a) < key(b); });
+    for (const QString& name : names)
         add(name, pics.filePath(name), kScale);
     const QDir sounds(gamedataDir + QStringLiteral("/Sound"));
     for (const QString& name : sounds.entryList({QStringLiteral("*.wav")}, QDir::Files, QDir::Name))
@@ -74,7 +148,7 @@ void writeContactSheet(const QString& gamedataDir, const QString& picsDir, const
     std::vector<QPoint> at;
     int x = pad, y = pad, rowH = 0;
     for (const Tile& t : tiles) {
-        const int w = std::min(t.image.width(), kWidth - 2 * pad);
+        const int w = std::min(std::max(t.image.width(), 150), kWidth - 2 * pad);
         if (x + w > kWidth - pad) {
             x = pad;
             y += rowH + pad;

@@ -201,7 +201,14 @@ std::vector<Picture> PictureScript::run(const QString& path) const {
             } else if (cmd == QStringLiteral("text")) {
                 text(p, l);
             } else if (cmd == QStringLiteral("sprite")) {
-                const QImage part = sheet_.copy(l.integer(1), l.integer(2), l.integer(3), l.integer(4));
+                QImage part = sheet_.copy(l.integer(1), l.integer(2), l.integer(3), l.integer(4));
+                // "key": black is the sheet's background and shows what lies below.
+                if (l.hasWord(QStringLiteral("key"))) {
+                    part = part.convertToFormat(QImage::Format_ARGB32);
+                    for (int y = 0; y < part.height(); ++y)
+                        for (int x = 0; x < part.width(); ++x)
+                            if ((part.pixel(x, y) & 0xffffff) == 0) part.setPixel(x, y, 0);
+                }
                 p.save();
                 p.setRenderHint(QPainter::SmoothPixmapTransform, false);
                 p.drawImage(QRect(l.integer(5), l.integer(6), l.integer(7), l.integer(8)), part);

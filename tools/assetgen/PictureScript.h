@@ -28,7 +28,8 @@ struct Picture {
 //   text <x> <y> <w> <h> "<text>" font "<family>" size <px> [bold] [italic]
 //        colour <#c> [gradient <#top> <#bottom>] [outline <#c> <width>]
 //        [shadow <#c> <dx> <dy>] [align left|center|right] [spacing <px>]
-//   sprite <sx> <sy> <sw> <sh> <dx> <dy> <dw> <dh>   (from the sprite sheet, hard pixels)
+//   sprite <sx> <sy> <sw> <sh> <dx> <dy> <dw> <dh> [key]   (from the sprite sheet, hard
+//        pixels; key leaves its black out)
 class PictureScript {
 public:
     explicit PictureScript(const QImage& spriteSheet) : sheet_(spriteSheet) {}

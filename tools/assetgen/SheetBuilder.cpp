@@ -84,6 +84,14 @@ QImage SheetBuilder::build(const QString& layoutPath) const {
                 }
                 put(sheet, x + 20 * (i - 5), y, f);
             }
+        } else if (cmd == QStringLiteral("glints")) {
+            const QImage spark = art_.image(l.word(3));
+            for (int i = 4; i < l.words.size(); ++i) {
+                if (l.word(i) == QStringLiteral("-")) continue;
+                const QStringList xy = l.word(i).split(u',');
+                if (xy.size() != 2) l.fail(QStringLiteral("glint position must be x,y or -"));
+                put(sheet, x + 20 * (i - 4) + xy[0].toInt() - spark.width() / 2, y + xy[1].toInt() - spark.height() / 2, spark);
+            }
         } else if (cmd == QStringLiteral("recolour")) {
             const QImage base = art_.image(l.word(3));
             if (l.word(4).size() != 1) l.fail(QStringLiteral("recolour needs one palette character"));

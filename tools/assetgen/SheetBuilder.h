@@ -15,6 +15,7 @@ class Figures;
 //   regrow <x> <y> <name> <frames> [edge #colour]  brick rising from the bottom
 //   scroll <x> <y> <name> <frames> <dx>    picture sliding sideways, wrapping
 //   sparkle <x> <y> <base> <spark> <x,y|-> ...   base with a glint per frame
+//   glints <x> <y> <spark> <x,y|-> ...     a glint over each frame already drawn
 //   recolour <x> <y> <name> <char> <#c> ...     one frame per colour of <char>
 //   pose <x> <y> <style> <pose> [mirror]
 //   anim <x> <y> <style> <anim> <frames> [mirror]
