@@ -1,9 +1,11 @@
 #include <QFile>
+#include <QGuiApplication>
 #include <QTest>
 #include <QTimer>
 
 #include "FrontendFixture.h"
 #include "ImageView.h"
+#include "ModalShow.h"
 #include "SpeedButton.h"
 
 namespace tamb::test {
@@ -130,6 +132,33 @@ TEST_F(MainMenuTest, ExitEndsWithoutStartingALevel) {
     EXPECT_TRUE(menu->exitRequested());
     EXPECT_FALSE(menu->isVisible());
     EXPECT_EQ(mainForm->MenuChoice, QStringLiteral("New Game")) << "Exit leaves the choice alone";
+}
+
+TEST_F(MainMenuTest, ExitFromTheModalMenuEndsTheMessageLoop) {
+    bool menuReturned = false;
+    QTimer::singleShot(0, menu.get(), [&] {
+        menu->AllLightsOff();
+        QTimer::singleShot(0, menu.get(), [&] {
+            while (menu->EffectTimer->isActive()) menu->EffectTimerTimer();
+            QTest::mouseClick(menu->ExitButton, Qt::LeftButton);
+        });
+        showModal(menu.get());
+        menuReturned = true;
+    });
+    QTimer safety;
+    safety.setSingleShot(true);
+    QObject::connect(&safety, &QTimer::timeout, [] { QCoreApplication::exit(7); });
+    safety.start(5000);
+    // The game screen stays up in the game; here closing the menu alone
+    // must not end the loop.
+    const bool quitOnClose = QGuiApplication::quitOnLastWindowClosed();
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    const int code = QCoreApplication::exec();
+    QGuiApplication::setQuitOnLastWindowClosed(quitOnClose);
+    EXPECT_EQ(code, 0) << "the menu's Exit must end the program's loop";
+    EXPECT_TRUE(menuReturned);
+    EXPECT_TRUE(menu->exitRequested());
+    EXPECT_TRUE(mainForm->MenuChoice.isEmpty());
 }
 
 TEST_F(MainMenuTest, EveryShowingReloadsTheConfiguration) {
