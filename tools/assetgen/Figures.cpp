@@ -85,6 +85,7 @@ void Figures::load(const QString& path) {
                 else if (k == QStringLiteral("backshade")) s.backShade = l.real(1);
                 else if (k == QStringLiteral("headradius")) s.headRadius = l.integer(1);
                 else if (k == QStringLiteral("bodywidth")) s.bodyWidth = l.integer(1);
+                else if (k == QStringLiteral("legwidth")) s.legWidth = l.integer(1);
                 else if (k == QStringLiteral("horns")) { s.horn = parseColour(l, 1); s.horns = offsets(); }
                 else if (k == QStringLiteral("tail")) { s.tail = parseColour(l, 1); s.tailPath = offsets(); }
                 else l.fail(QStringLiteral("unknown style key"));
@@ -149,7 +150,10 @@ QImage Figures::draw(const FigureStyle& s, const Pose& p, bool mirrored) const {
     auto foot = [&img](QPointF f, const QColor& c) { plot(img, snap(f) + QPoint(1, 0), c); };
 
     limb(neck + QPoint(0, 1), p.backElbow, p.backHand, backArm);
-    limb(hip, p.backKnee, p.backFoot, backLeg);
+    auto leg = [&](QPointF knee, QPointF end, const QColor& c) {
+        for (int w = s.legWidth - 1; w >= 0; --w) limb(hip - QPoint(w, 0), knee - QPointF(w, 0), end - QPointF(w, 0), c);
+    };
+    leg(p.backKnee, p.backFoot, backLeg);
     foot(p.backFoot, shade(s.foot, s.backShade));
     if (s.tail.isValid() && !s.tailPath.empty()) {
         QPoint prev = hip;
@@ -173,7 +177,7 @@ QImage Figures::draw(const FigureStyle& s, const Pose& p, bool mirrored) const {
             }
     if (p.showFace && s.eye.isValid()) plot(img, head + QPoint(r - 1, 0), s.eye);
     for (QPoint o : s.horns) plot(img, head + o, s.horn);
-    limb(hip, p.frontKnee, p.frontFoot, s.leg);
+    leg(p.frontKnee, p.frontFoot, s.leg);
     foot(p.frontFoot, s.foot);
     limb(neck + QPoint(0, 1), p.frontElbow, p.frontHand, s.arm);
     return mirrored ? img.mirrored(true, false) : img;

@@ -25,6 +25,7 @@ struct FigureStyle {
     double backShade = 0.6;  // limbs on the far side are darker
     int headRadius = 2;
     int bodyWidth = 2;
+    int legWidth = 1;  // legs drawn this many pixels wide, growing backwards
     QColor horn;
     std::vector<QPoint> horns;  // offsets from the head centre, facing right
     QColor tail;
