@@ -50,7 +50,8 @@ QImage SheetBuilder::build(const QString& layoutPath) const {
         } else if (cmd == QStringLiteral("regrow")) {
             const QImage brick = art_.image(l.word(3));
             const int frames = l.integer(4);
-            const QString edge = l.optionText(QStringLiteral("edge"), QString());
+            const int edgeAt = int(l.words.indexOf(QStringLiteral("edge")));
+            const QColor edge = edgeAt > 0 ? parseColour(l, edgeAt + 1) : QColor();
             const int h = brick.height();
             for (int v = 1; v <= frames; ++v) {
                 const int rows = int(std::lround(double(h) * v / frames));
@@ -58,10 +59,9 @@ QImage SheetBuilder::build(const QString& layoutPath) const {
                 for (int yy = 0; yy < h - rows; ++yy)
                     for (int xx = 0; xx < f.width(); ++xx) f.setPixelColor(xx, yy, Qt::black);
                 // The freshly grown top row glows until the brick is whole.
-                if (!edge.isEmpty() && v < frames) {
-                    const QColor c = QColor::fromString(edge);
+                if (edge.isValid() && v < frames) {
                     for (int xx = 0; xx < f.width(); ++xx)
-                        if (qGray(f.pixel(xx, h - rows)) > 0) f.setPixelColor(xx, h - rows, c);
+                        if (qGray(f.pixel(xx, h - rows)) > 0) f.setPixelColor(xx, h - rows, edge);
                 }
                 put(sheet, x + 20 * (v - 1), y, f);
             }
