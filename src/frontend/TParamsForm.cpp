@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "ConfigList.h"
 #include "ErrorReport.h"
 #include "FrontendPictures.h"
 #include "ImageView.h"
@@ -23,9 +24,6 @@
 namespace tamb {
 
 namespace {
-
-constexpr int kDefaultSpeed = 100;
-const QStringList kDefaultHead{QStringLiteral("1"), QStringLiteral("100"), QStringLiteral("1")};
 
 QFont timesFont(int pixelSize, bool bold) {
     QFont f(QStringLiteral("Times New Roman"));
@@ -135,24 +133,14 @@ TParamsForm::TParamsForm(AppContext& ctx) : ctx_(ctx) {
 
 int TParamsForm::speed() const { return GameSpeed->value(); }
 
-QStringList& TParamsForm::configLines() {
-    QStringList& lines = ctx_.DataForm->LB1;
-    while (lines.size() < kDefaultHead.size()) lines.append(kDefaultHead.at(lines.size()));
-    return lines;
-}
-
 void TParamsForm::ParamsInit() {
-    const QStringList& lines = configLines();
-    bool ok = false;
-    const int fromList = lines.at(1).trimmed().toInt(&ok, 10);
-    GameSpeed->setValue(ok ? fromList : kDefaultSpeed);
-    SoundControl->setChecked(lines.at(2) == QStringLiteral("1"));
+    const ConfigList::Options options = ConfigList::read(ctx_.DataForm->LB1);
+    GameSpeed->setValue(options.speed);
+    SoundControl->setChecked(options.sound);
 }
 
 void TParamsForm::ParamsSet() {
-    QStringList& lines = configLines();
-    lines[2] = SoundControl->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-    lines[1] = QString::number(speed());
+    ConfigList::write(ctx_.DataForm->LB1, {speed(), SoundControl->isChecked()});
     const int delay = 10000010 - 100000 * speed();
     ctx_.state.GameDelay = delay;
     if (ctx_.MainForm && ctx_.MainForm->Kirp) ctx_.MainForm->Kirp->setInterval(delay / 2000 + 300);

@@ -55,8 +55,6 @@ protected:
 
 private:
     void playSound(const QString& name);
-    // Makes sure the list holds the three lines the options live in.
-    QStringList& configLines();
 
     AppContext& ctx_;
 };

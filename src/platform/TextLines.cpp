@@ -3,10 +3,20 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 #include "TambError.h"
 
 namespace tamb::TextLines {
+
+namespace {
+// Each line keeps all its bytes: a byte-order mark at a line's start is
+// text like any other, so a line read and written back stays the same.
+QString decodeLine(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return utf8.decode(bytes);
+}
+}  // namespace
 
 QStringList split(const QByteArray& bytes) {
     QStringList lines;
@@ -15,14 +25,14 @@ QStringList split(const QByteArray& bytes) {
     for (int i = 0; i < n; ++i) {
         const char c = bytes[i];
         if (c == '\r' || c == '\n') {
-            lines << QString::fromUtf8(current);
+            lines << decodeLine(current);
             current.clear();
             if (c == '\r' && i + 1 < n && bytes[i + 1] == '\n') ++i;
         } else {
             current += c;
         }
     }
-    if (!current.isEmpty()) lines << QString::fromUtf8(current);
+    if (!current.isEmpty()) lines << decodeLine(current);
     return lines;
 }
 
