@@ -78,8 +78,8 @@ void GameKeyboard::leaveGame() {
     // Only a thread that still exists is waited for; it may be sitting in
     // a drawing call, which the wait keeps serving.
     TManControl::waitForEnd(form.ManThread);
-    showModal(ctx_.MainMenuForm);
-    if (form.MenuChoice == QStringLiteral("New Game")) showModal(ctx_.PrepareForm);
+    // The menu, then a new level if it asks for one (not on the way out).
+    form.showMenuRoad();
 }
 
 }  // namespace tamb

@@ -1,8 +1,11 @@
 #pragma once
 #include <QStringList>
 #include <QWidget>
+#include <memory>
 
 #include "AppContext.h"
+#include "AudioOutput.h"
+#include "MediaPlayer.h"
 
 namespace tamb {
 
@@ -11,18 +14,31 @@ namespace tamb {
 class TDataForm : public QWidget {
     Q_OBJECT
 public:
-    explicit TDataForm(AppContext& ctx);
+    // Opens the five players at once. Without an output it uses the sound
+    // device; tests pass a RecordingAudioOutput. A player that cannot be
+    // opened is reported (ErrorReport) and the players after it stay closed.
+    explicit TDataForm(AppContext& ctx, std::unique_ptr<AudioOutput> audio = {});
+    ~TDataForm() override;
 
     // The current directory at start-up, without a final separator.
     QString baseFolder() const { return baseFolder_; }
+    AudioOutput& audio() { return *audio_; }
 
     QStringList LevelData;
+    MediaPlayer ShowingSound;
+    MediaPlayer FanfarsSound;
     QStringList EditorListBox;
     QStringList LB1;
+    MediaPlayer OutOfScreenSound;
+    MediaPlayer PasswordSound;
+    MediaPlayer DoorAppearSound;
 
 private:
+    void FormCreate();
+
     AppContext& ctx_;
     QString baseFolder_;
+    std::unique_ptr<AudioOutput> audio_;
 };
 
 }  // namespace tamb

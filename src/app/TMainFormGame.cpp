@@ -10,11 +10,6 @@
 
 namespace tamb {
 
-namespace {
-// Until the arena painter is wired in, drawing requests do nothing.
-NullGameHost noDrawing;
-}  // namespace
-
 void TMainForm::setUpGameThreadParts() {
     PauseImage = new ImageView(this);
     const QImage pause(QStringLiteral(":/pics/pause.jpg"));
@@ -26,7 +21,7 @@ void TMainForm::setUpGameThreadParts() {
     PauseImage->move(160, 112);
     PauseImage->hide();
     Keyboard = new GameKeyboard(ctx_, this);
-    GameThreadHost = new UiGameHost(noDrawing, nullptr, this);
+    GameThreadHost = new UiGameHost(screenHost(), Arena, this);
 }
 
 TMainForm::~TMainForm() {

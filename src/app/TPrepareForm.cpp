@@ -1,13 +1,68 @@
 #include "TPrepareForm.h"
 
+#include <QGuiApplication>
+#include <QLabel>
 #include <QProgressBar>
+#include <QScreen>
 #include <QTimer>
+
+#include "FormPictures.h"
+#include "ImageView.h"
+#include "TMainForm.h"
 
 namespace tamb {
 
 TPrepareForm::TPrepareForm(AppContext& ctx) : ctx_(ctx) {
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setFixedSize(348, 113);
+    Image1 = new ImageView(this);
+    Image1->setPicture(formPicture(QStringLiteral(":/pics/prepare_bg.jpg"), 348, 113));
+    Image1->move(0, 0);
+
     PrepareProgress = new QProgressBar(this);
+    PrepareProgress->setGeometry(72, 80, 209, 9);
+    PrepareProgress->setOrientation(Qt::Horizontal);
+    PrepareProgress->setRange(0, 650);
+    PrepareProgress->setValue(0);
+    PrepareProgress->setTextVisible(false);
+    PrepareProgress->setStyleSheet(QStringLiteral(
+        "QProgressBar { background-color: aqua; border: none; }"
+        "QProgressBar::chunk { background-color: blue; }"));
+
     PrepareTimer = new QTimer(this);
+    PrepareTimer->setInterval(1000);
+    connect(PrepareTimer, &QTimer::timeout, this, &TPrepareForm::PrepareTimerTimer);
+}
+
+void TPrepareForm::advanceProgress() {
+    const int before = PrepareProgress->value();
+    if (before >= PrepareProgress->maximum()) return;
+    PrepareProgress->setValue(before + 1);
+    const int max = PrepareProgress->maximum();
+    if ((before + 1) * 100 / max != before * 100 / max) PrepareProgress->repaint();
+}
+
+void TPrepareForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+    FormActivate();
+}
+
+void TPrepareForm::FormActivate() {
+    PrepareProgress->setValue(0);
+    if (TMainForm* main = ctx_.MainForm) {
+        main->LivesLabel->hide();
+        main->KladsLabel->hide();
+    }
+    PrepareTimer->start();
+}
+
+void TPrepareForm::PrepareTimerTimer() {
+    PrepareTimer->stop();
+    if (ctx_.MainForm) ctx_.MainForm->SetLevel();
 }
 
 }  // namespace tamb

@@ -1,4 +1,5 @@
 #include "AppContext.h"
+#include "ScreenScale.h"
 #include "TDataForm.h"
 #include "TEditorForm.h"
 #include "TMainForm.h"
@@ -8,7 +9,10 @@
 #include "TambApplication.h"
 
 int main(int argc, char** argv) {
+    // Must be chosen before the application object exists.
+    tamb::chooseInterfaceScale(argc, argv);
     tamb::TambApplication app(argc, argv);
+    app.setApplicationName(QStringLiteral("Tamb"));
     tamb::AppContext ctx;
     // The six forms, in this order; each lives until the program ends.
     tamb::TMainForm mainForm(ctx);

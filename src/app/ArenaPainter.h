@@ -1,0 +1,50 @@
+#pragma once
+#include <functional>
+
+#include "Bitmap.h"
+#include "GameState.h"
+
+namespace tamb {
+
+// The drawing halves of the game: copies rectangles of the sprite sheet
+// onto the static arena picture (ArenaBitmap, no figures) and onto the
+// screen picture (Arena, the static arena with the figures ORed on top).
+// Every step sets the copy mode of each picture it draws on first, so no
+// step depends on the mode another one left behind. It draws into the
+// bitmaps only; whoever shows Arena repaints it afterwards.
+class ArenaPainter {
+public:
+    ArenaPainter(const Bitmap& spriteSheet, Bitmap& arenaBitmap, Bitmap& arena);
+
+    // Blanks the static arena, draws every cell's tile (perCell runs once
+    // per cell, row by row) and the man's and devils' doors, then copies the
+    // whole picture to the screen. The exit door is left out: it appears
+    // only once every treasure is taken.
+    void drawStaticArena(const GameState& s, const std::function<void()>& perCell = {});
+    // The scene after the animation frames were advanced: restores the
+    // squares around the man and the devils, redraws the animated cells and
+    // ORs the man (while the game is on) and the devils onto the screen.
+    void drawScene(const GameState& s);
+    // Repaints the square reaching 8 pixels around the figure at (x, y).
+    void restoreAround(int x, int y);
+    // A treasure taken: the cell becomes empty in the static arena; the
+    // screen follows with the next restore or frame.
+    void takeKlad(int row, int col);
+    // A brick burnt: the cell becomes empty on both pictures at once.
+    void burnBrick(int row, int col);
+    // Regrowth frame v (1..18) of a burnt brick.
+    void drawRegrowthFrame(int row, int col, int v);
+    // The man and the devils ORed at their positions. Figures that were not
+    // animated yet (frame 0, no strip) show their first standing frame.
+    void drawFigures(const GameState& s);
+
+private:
+    void drawMan(const GameState& s, bool firstFrameIfUnset);
+    void drawShets(const GameState& s, bool firstFrameIfUnset);
+
+    const Bitmap& sheet_;
+    Bitmap& arenaBitmap_;
+    Bitmap& arena_;
+};
+
+}  // namespace tamb

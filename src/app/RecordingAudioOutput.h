@@ -1,0 +1,28 @@
+#pragma once
+#include <QStringList>
+#include <vector>
+
+#include "AudioOutput.h"
+
+namespace tamb {
+
+// An audio output that plays nothing and writes down what it was asked,
+// for tests and headless runs. Opening checks the file like the real one.
+// Entries: "open <file>", "play <file>", "oneshot <file>" ("oneshot
+// default" for a missing file), "stop".
+class RecordingAudioOutput final : public AudioOutput {
+public:
+    Clip open(const QString& fileName) override;
+    void play(Clip clip) override;
+    void playOneShot(const QString& fileName) override;
+    void stop() override;
+
+    const QStringList& log() const { return log_; }
+    void clear() { log_.clear(); }
+
+private:
+    QStringList log_;
+    std::vector<QString> clips_;
+};
+
+}  // namespace tamb

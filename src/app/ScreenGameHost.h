@@ -1,0 +1,29 @@
+#pragma once
+#include "GameHost.h"
+
+namespace tamb {
+
+class TMainForm;
+struct AppContext;
+
+// The game's requests carried out directly on the game screen. Runs on the
+// user-interface thread only: the brick timer uses it as it is, the game
+// thread hands its requests over to that thread first.
+class ScreenGameHost final : public GameHost {
+public:
+    ScreenGameHost(AppContext& ctx, TMainForm& form);
+
+    void drawScene(const GameState& s) override;
+    void restoreAround(const GameState& s) override;
+    void takeKlad(const GameState& s, int row, int col) override;
+    void burnBrick(const GameState& s, int row, int col) override;
+    void livesLabelUpdate(const GameState& s) override;
+    void threadPlaysound(std::string_view event) override;
+    void drawRegrowthFrame(const GameState& s, int row, int col, int v) override;
+
+private:
+    AppContext& ctx_;
+    TMainForm& form_;
+};
+
+}  // namespace tamb
