@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include "ArenaPainter.h"
+#include "LevelCodec.h"
+#include "Rules.h"
+#include "SpriteLayout.h"
+#include "TestGameFolder.h"
+
+namespace tamb {
+namespace {
+
+using test::frameColour;
+using test::kBlankColour;
+using test::kFigureColour;
+using test::regrowthColour;
+using test::tileColour;
+
+std::vector<std::string> toStd(const QStringList& lines) {
+    std::vector<std::string> out;
+    for (const auto& l : lines) out.push_back(l.toStdString());
+    return out;
+}
+
+bool cellIsAll(const Bitmap& b, int row, int col, QRgb colour) {
+    for (int y = row * 20; y < row * 20 + 20; ++y)
+        for (int x = col * 20; x < col * 20 + 20; ++x)
+            if (b.pixel(x, y) != (colour | 0xff000000u)) return false;
+    return true;
+}
+
+bool samePixels(const Bitmap& a, const Bitmap& b, const QRect& r) {
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y)) return false;
+    return true;
+}
+
+class ArenaPainterTest : public ::testing::Test {
+protected:
+    void setUpLevel(const test::LevelSpec& spec) {
+        SetUpLevelState(state, decodeGameLevel(toStd(spec.lines())));
+        painter.drawStaticArena(state);
+    }
+
+    Bitmap sheet = test::makeTestSpriteSheet();
+    Bitmap arenaBitmap{640, 440};
+    Bitmap arena{640, 440};
+    ArenaPainter painter{sheet, arenaBitmap, arena};
+    GameState state;
+};
+
+TEST_F(ArenaPainterTest, StaticArenaDrawsEveryTileOnBothPicturesAndLeavesOutTheExitDoor) {
+    test::LevelSpec spec = test::simpleLevel();
+    const int32_t codes[] = {Klad, FalseKirp, Water, ToRight, ToLeft, Kol, Gum, DownWater,
+                             Stairs, Roupe, Kirp, SuperKirp, Balka, BoundVert, BoundHor};
+    int col = 2;
+    for (int32_t code : codes) spec.set(5, col++, code);
+    spec.outDoor = {20, 10};
+    // Leftovers from an earlier level must not show through.
+    arenaBitmap.fill(0xffffff);
+    arena.fill(0xffffff);
+    int cells = 0;
+    SetUpLevelState(state, decodeGameLevel(toStd(spec.lines())));
+    painter.drawStaticArena(state, [&cells] { ++cells; });
+
+    EXPECT_EQ(cells, kRows * kCols);
+    col = 2;
+    for (int32_t code : codes) {
+        // 19-pixel tiles are stretched over the whole cell.
+        EXPECT_TRUE(cellIsAll(arenaBitmap, 5, col, tileColour(code))) << "code " << code;
+        ++col;
+    }
+    EXPECT_TRUE(cellIsAll(arenaBitmap, 5, 25, 0)) << "an empty cell stays black";
+    EXPECT_TRUE(cellIsAll(arenaBitmap, 10, 20, 0)) << "the exit door is not drawn";
+    EXPECT_TRUE(samePixels(arena, arenaBitmap, QRect(0, 0, 640, 440)));
+}
+
+TEST_F(ArenaPainterTest, DoorsCoverTheirCellsTilesAndFalseKirpLooksLikeKirp) {
+    test::LevelSpec spec = test::simpleLevel();
+    spec.manDoor = {4, 20};     // on the brick floor
+    spec.shetsDoor = {10, 19};  // on the treasure
+    spec.set(8, 8, FalseKirp);
+    spec.set(8, 9, Kirp);
+    setUpLevel(spec);
+    EXPECT_TRUE(cellIsAll(arenaBitmap, 20, 4, tileColour(ManDoor)));
+    EXPECT_TRUE(cellIsAll(arenaBitmap, 19, 10, tileColour(ShetsDoor)));
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x) ASSERT_EQ(arena.pixel(160 + x, 160 + y), arena.pixel(180 + x, 160 + y));
+}
+
+TEST_F(ArenaPainterTest, CodesWithoutATileDrawNothing) {
+    // The level codec refuses such codes; the painter still copes with a
+    // grid that holds them.
+    SetUpLevelState(state, decodeGameLevel(toStd(test::simpleLevel().lines())));
+    state.setCell(4, 4, 9);
+    state.setCell(4, 5, 19);
+    state.setCell(4, 6, 27);
+    state.setCell(4, 7, -1);
+    painter.drawStaticArena(state);
+    for (int c = 4; c <= 7; ++c) EXPECT_TRUE(cellIsAll(arenaBitmap, 4, c, 0)) << c;
+}
+
+TEST_F(ArenaPainterTest, SceneOrsTheManOntoTheArenaAndRestoresHisOldSquare) {
+    test::LevelSpec spec = test::simpleLevel();
+    spec.set(10, 10, Roupe);
+    spec.shets.clear();
+    setUpLevel(spec);
+    state.ManX = 200;
+    state.ManY = 200;  // on the rope
+    state.ManFrame = 3;
+    state.ManSpriteRow = 23;
+    painter.drawScene(state);
+    // Inside the red square: rope colour OR red; the frame's black border
+    // leaves the rope as it is.
+    EXPECT_EQ(arena.pixel(210, 210), (tileColour(Roupe) | kFigureColour));
+    EXPECT_EQ(arena.pixel(201, 201), tileColour(Roupe));
+    EXPECT_EQ(arenaBitmap.pixel(210, 210), tileColour(Roupe)) << "the static arena never holds figures";
+
+    state.ManX = 204;
+    painter.drawScene(state);
+    EXPECT_EQ(arena.pixel(205, 210), tileColour(Roupe)) << "the old picture is gone";
+    EXPECT_EQ(arena.pixel(214, 210), (tileColour(Roupe) | kFigureColour));
+
+    // Once the game has ended the man is not drawn, only restored.
+    state.GameResult = GameResult::ManKilled;
+    painter.drawScene(state);
+    EXPECT_TRUE(samePixels(arena, arenaBitmap, QRect(196, 192, 36, 36)));
+}
+
+TEST_F(ArenaPainterTest, SceneDrawsDevilsAndAnimatedCellsIntoBothPictures) {
+    test::LevelSpec spec = test::simpleLevel();
+    setUpLevel(spec);
+    state.ShetsFrame[0] = 2;
+    state.ShetsSpriteRow[0] = 276;
+    state.ManFrame = 0;  // nothing to draw for a frame before the first
+    state.setCellState(19, 10, 25);
+    state.setCellState(19, 12, 47);
+    state.setCellState(5, 5, 62);  // the exit door once shown
+    painter.drawScene(state);
+    EXPECT_EQ(arena.pixel(410, 390), kFigureColour) << "devil at (400, 380)";
+    for (auto [r, c, v] : {std::tuple{19, 10, 25}, {19, 12, 47}, {5, 5, 62}}) {
+        EXPECT_TRUE(cellIsAll(arenaBitmap, r, c, frameColour(v))) << v;
+        EXPECT_TRUE(cellIsAll(arena, r, c, frameColour(v))) << v;
+    }
+    EXPECT_EQ(arena.pixel(70, 390), tileColour(ManDoor)) << "the man's door under a man not yet animated";
+}
+
+TEST_F(ArenaPainterTest, TakeKladBurnBrickAndRegrowthUseTheirPicturesAndModes) {
+    setUpLevel(test::simpleLevel());
+    painter.takeKlad(19, 10);
+    EXPECT_TRUE(cellIsAll(arenaBitmap, 19, 10, kBlankColour));
+    EXPECT_TRUE(cellIsAll(arena, 19, 10, tileColour(Klad))) << "the screen follows later";
+    painter.restoreAround(200, 380);
+    EXPECT_TRUE(cellIsAll(arena, 19, 10, kBlankColour));
+
+    painter.burnBrick(20, 7);
+    EXPECT_TRUE(cellIsAll(arenaBitmap, 20, 7, kBlankColour));
+    EXPECT_TRUE(cellIsAll(arena, 20, 7, kBlankColour));
+
+    painter.drawRegrowthFrame(20, 7, 5);
+    EXPECT_TRUE(cellIsAll(arenaBitmap, 20, 7, regrowthColour(5)));
+    EXPECT_TRUE(cellIsAll(arena, 20, 7, kBlankColour | regrowthColour(5)));
+}
+
+TEST_F(ArenaPainterTest, FiguresForTheLevelRendererShowFirstFrames) {
+    setUpLevel(test::simpleLevel());
+    state.ManFrame = 0;
+    state.ShetsFrame[0] = 0;
+    state.ShetsSpriteRow[0] = 0;
+    painter.drawFigures(state);
+    EXPECT_EQ(arena.pixel(70, 390), tileColour(ManDoor) | kFigureColour);
+    EXPECT_EQ(arena.pixel(410, 390), kFigureColour);
+}
+
+}  // namespace
+}  // namespace tamb
