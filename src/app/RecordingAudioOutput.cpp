@@ -5,7 +5,7 @@
 namespace tamb {
 
 AudioOutput::Clip RecordingAudioOutput::open(const QString& fileName) {
-    checkWaveFile(fileName);
+    if (checkFiles_) checkWaveFile(fileName);
     log_ << QStringLiteral("open ") + fileName;
     clips_.push_back(fileName);
     return static_cast<Clip>(clips_.size() - 1);

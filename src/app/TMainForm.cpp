@@ -97,14 +97,9 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void TMainForm::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    // The activation step runs once the screen is up, whether or not the
-    // window system ever reports it active.
-    if (!activationScheduled_) {
-        activationScheduled_ = true;
-        QTimer::singleShot(0, this, &TMainForm::FormActivate);
-    }
+void TMainForm::showAndActivate() {
+    show();
+    QTimer::singleShot(0, this, &TMainForm::FormActivate);
 }
 
 void TMainForm::FormActivate() {

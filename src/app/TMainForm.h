@@ -39,6 +39,9 @@ public:
     void KladsLabelUpdate();
     void LivesLabelUpdate();
 
+    // Shows the game screen and runs its activation step once it is up,
+    // whether or not the window system ever reports it active.
+    void showAndActivate();
     // The first activation: lays out the screens, fills the password table,
     // loads the pictures, then shows the menu (and the game it asks for).
     // Runs once; later calls do nothing.
@@ -92,7 +95,6 @@ public:
     std::array<QString, 31> LevelPasswords;  // entries 1..30; 0 unused
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -106,7 +108,6 @@ private:
     AppContext& ctx_;
     std::unique_ptr<ArenaPainter> painter_;
     ScreenGameHost host_;
-    bool activationScheduled_ = false;
     bool activated_ = false;
     bool quitting_ = false;
     bool setupFailed_ = false;

@@ -27,6 +27,6 @@ int main(int argc, char** argv) {
     ctx.EditorForm = &editorForm;
     tamb::TParamsForm paramsForm(ctx);
     ctx.ParamsForm = &paramsForm;
-    mainForm.show();
+    mainForm.showAndActivate();
     return app.exec();
 }

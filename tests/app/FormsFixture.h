@@ -36,7 +36,7 @@ protected:
     }
 
     void createForms() {
-        auto recording = std::make_unique<RecordingAudioOutput>();
+        auto recording = std::make_unique<RecordingAudioOutput>(true);
         audio = recording.get();
         mainForm = std::make_unique<TMainForm>(ctx);
         ctx.MainForm = mainForm.get();

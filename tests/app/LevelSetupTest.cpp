@@ -1,5 +1,6 @@
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QPointer>
 #include <QProgressBar>
 #include <QTest>
 #include <QTimer>
@@ -24,8 +25,6 @@ protected:
         test::writeLevel(dir.path(), 1, test::simpleLevel());
         createForms();
         mainForm->setUpScreen();
-        mainForm->startGameThread = [this] { ++threadsStarted; };
-        mainForm->waitForGameThread = [this] { ++threadWaits; };
     }
     void TearDown() override {
         mainForm->Kirp->stop();
@@ -45,8 +44,6 @@ protected:
         timer->start(10);
     }
 
-    int threadsStarted = 0;
-    int threadWaits = 0;
     int menuShowings = 0;
 };
 
@@ -56,14 +53,13 @@ TEST_F(LevelSetupTest, ThePreparationScreenSetsUpTheLevelAfterASecond) {
     QTimer::singleShot(300, prepareForm.get(), [this] {
         EXPECT_EQ(prepareForm->PrepareProgress->value(), 0);
         EXPECT_TRUE(mainForm->KladsLabel->isHidden());
-        EXPECT_EQ(threadsStarted, 0);
+        EXPECT_TRUE(mainForm->ManThread.isNull());
     });
     mainForm->showPreparation();
     EXPECT_GE(clock.elapsed(), 950);
     EXPECT_FALSE(prepareForm->isVisible());
     EXPECT_EQ(prepareForm->PrepareProgress->value(), 650) << "the bar is full and stops at its end";
-    EXPECT_EQ(threadsStarted, 1);
-    EXPECT_EQ(threadWaits, 1);
+    EXPECT_FALSE(mainForm->ManThread.isNull()) << "the game thread runs";
     EXPECT_TRUE(mainForm->Kirp->isActive());
     EXPECT_TRUE(mainForm->AnimationTimer->isActive());
     EXPECT_FALSE(mainForm->KladsLabel->isHidden());
@@ -105,10 +101,13 @@ TEST_F(LevelSetupTest, CountersComeFromTheFileEveryTime) {
     EXPECT_EQ(dataForm->LevelData, spec.lines());
 
     ctx.state.Lives = 1;
+    QPointer<TManControl> first = mainForm->ManThread;
     mainForm->SetLevel();
     EXPECT_EQ(ctx.state.Lives, 3);
     EXPECT_EQ(mainForm->LivesLabel->text(), QStringLiteral("Жизней: 3"));
-    EXPECT_EQ(threadWaits, 2) << "each setup first waits for the thread before it";
+    ASSERT_FALSE(mainForm->ManThread.isNull());
+    EXPECT_NE(mainForm->ManThread.data(), first.data());
+    EXPECT_TRUE(first.isNull() || first->isFinished()) << "the thread before has ended";
 }
 
 TEST_F(LevelSetupTest, ALevelWithoutTreasuresStartsAtZero) {
@@ -126,7 +125,7 @@ TEST_F(LevelSetupTest, AMissingLevelNumberFallsBackToLevelOne) {
     mainForm->SetLevel();
     EXPECT_EQ(ctx.state.LevelNumber, 1);
     EXPECT_EQ(dataForm->LevelData, test::simpleLevel().lines());
-    EXPECT_EQ(threadsStarted, 1);
+    EXPECT_FALSE(mainForm->ManThread.isNull());
 }
 
 TEST_F(LevelSetupTest, AMissingLevelOneIsReportedAndLeadsBackToTheMenu) {
@@ -136,7 +135,7 @@ TEST_F(LevelSetupTest, AMissingLevelOneIsReportedAndLeadsBackToTheMenu) {
     mainForm->showPreparation();
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains("levels/level1")) << errors[0].toStdString();
-    EXPECT_EQ(threadsStarted, 0);
+    EXPECT_TRUE(mainForm->ManThread.isNull());
     EXPECT_FALSE(prepareForm->isVisible());
     EXPECT_EQ(menuShowings, 1);
     EXPECT_FALSE(mainForm->Kirp->isActive());
@@ -152,7 +151,7 @@ TEST_F(LevelSetupTest, ABadFieldNamesTheFileAndStartsNothing) {
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains("levels/level5")) << errors[0].toStdString();
     EXPECT_TRUE(errors[0].contains("line 25")) << errors[0].toStdString();
-    EXPECT_EQ(threadsStarted, 0);
+    EXPECT_TRUE(mainForm->ManThread.isNull());
     EXPECT_FALSE(mainForm->Kirp->isActive());
 }
 
@@ -174,9 +173,13 @@ TEST_F(LevelSetupTest, TheBrickTimerDrawsRegrowthAndTheAnimationTimerBeginsTheNe
     second.set(10, 10, SuperKirp);
     test::writeLevel(dir.path(), 2, second);
     ctx.state.LevelNumber = 2;
+    // The game thread ends the level as it does when the man is on the door.
+    QPointer<TManControl> first = mainForm->ManThread;
+    ctx.state.Command = Command::Exit;
     ctx.state.GameResult = GameResult::LevelPassed;
     mainForm->AnimationTimerTimer();  // returns once the next level runs
-    EXPECT_EQ(threadsStarted, 2);
+    ASSERT_FALSE(mainForm->ManThread.isNull());
+    EXPECT_NE(mainForm->ManThread.data(), first.data());
     EXPECT_EQ(ctx.state.GameResult, GameResult::Normal);
     EXPECT_TRUE(mainForm->AnimationTimer->isActive());
     EXPECT_EQ(mainForm->ArenaBitmap.pixel(210, 210), test::tileColour(SuperKirp) | 0xff000000u);

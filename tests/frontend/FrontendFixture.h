@@ -8,6 +8,7 @@
 
 #include "AppContext.h"
 #include "ErrorReport.h"
+#include "RecordingAudioOutput.h"
 #include "TDataForm.h"
 #include "TEditorForm.h"
 #include "TMainForm.h"
@@ -30,7 +31,7 @@ protected:
         savedReport = ErrorReport::setHandler([this](const QString& m) { errors << m; });
         mainForm = std::make_unique<TMainForm>(ctx);
         ctx.MainForm = mainForm.get();
-        dataForm = std::make_unique<TDataForm>(ctx);
+        dataForm = std::make_unique<TDataForm>(ctx, std::make_unique<RecordingAudioOutput>());
         ctx.DataForm = dataForm.get();
         menu = std::make_unique<TMainMenuForm>(ctx);
         ctx.MainMenuForm = menu.get();

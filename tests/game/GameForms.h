@@ -2,6 +2,7 @@
 #include <memory>
 
 #include "AppContext.h"
+#include "RecordingAudioOutput.h"
 #include "TDataForm.h"
 #include "TEditorForm.h"
 #include "TMainForm.h"
@@ -26,7 +27,7 @@ struct GameForms {
     GameForms() {
         main = std::make_unique<TMainForm>(ctx);
         ctx.MainForm = main.get();
-        data = std::make_unique<TDataForm>(ctx);
+        data = std::make_unique<TDataForm>(ctx, std::make_unique<RecordingAudioOutput>());
         ctx.DataForm = data.get();
         menu = std::make_unique<TMainMenuForm>(ctx);
         ctx.MainMenuForm = menu.get();

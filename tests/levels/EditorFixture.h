@@ -22,6 +22,7 @@
 #include "ImageView.h"
 #include "LevelCodec.h"
 #include "MessageBoxes.h"
+#include "RecordingAudioOutput.h"
 #include "TDataForm.h"
 #include "TEditorForm.h"
 #include "TMainForm.h"
@@ -72,7 +73,7 @@ protected:
 
         mainForm = std::make_unique<TMainForm>(ctx);
         ctx.MainForm = mainForm.get();
-        dataForm = std::make_unique<TDataForm>(ctx);
+        dataForm = std::make_unique<TDataForm>(ctx, std::make_unique<RecordingAudioOutput>());
         ctx.DataForm = dataForm.get();
         menuForm = std::make_unique<TMainMenuForm>(ctx);
         ctx.MainMenuForm = menuForm.get();
