@@ -1,0 +1,132 @@
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+
+#include "FormsFixture.h"
+#include "ImageView.h"
+#include "ScreenScale.h"
+
+namespace tamb {
+namespace {
+
+class StartupTest : public test::FormsFixture {};
+
+bool allBlack(const QImage& image, const QRect& r) {
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if ((image.pixel(x, y) & 0xffffffu) != 0) return false;
+    return true;
+}
+
+TEST_F(StartupTest, AMissingSpriteSheetIsReportedAndLeavesABlackScreen) {
+    writeGameFolder();
+    QFile::remove(dir.path() + "/graphics/sprites.bmp");
+    createForms();
+    bool menuShown = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, menuForm.get(), [&] {
+        if (menuForm->isVisible()) {
+            menuShown = true;
+            menuForm->hide();
+        }
+    });
+    watch.start(5);
+    mainForm->showAndActivate();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !errors.isEmpty(); }, 3000));
+    QTest::qWait(50);
+    EXPECT_TRUE(errors[0].contains("sprites.bmp")) << errors[0].toStdString();
+    EXPECT_FALSE(menuShown) << "the rest of the activation does not run";
+    EXPECT_EQ(mainForm->geometry(), QRect(0, 0, 642, 482));
+    const QImage screen = mainForm->grab().toImage();
+    EXPECT_TRUE(allBlack(screen, QRect(0, 0, 640, 440)));
+    EXPECT_FALSE(mainForm->Kirp->isActive());
+    // Activation does not run again.
+    mainForm->FormActivate();
+    EXPECT_EQ(errors.size(), 1);
+}
+
+TEST_F(StartupTest, ActivationLaysOutTheScreensAndShowsTheMenu) {
+    writeGameFolder();
+    createForms();
+    int menuShowings = 0;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, menuForm.get(), [&] {
+        if (menuForm->isVisible()) {
+            ++menuShowings;
+            menuForm->hide();
+        }
+    });
+    watch.start(5);
+    mainForm->showAndActivate();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return menuShowings > 0; }, 3000));
+    QTest::qWait(50);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    // The menu closed without New Game: an idle black screen, no level.
+    EXPECT_FALSE(prepareForm->isVisible());
+    EXPECT_TRUE(mainForm->ManThread.isNull());
+
+    EXPECT_EQ(mainForm->Arena->geometry(), QRect(0, 0, 640, 440));
+    EXPECT_EQ(mainForm->StatusPanel->geometry(), QRect(0, 440, 642, 40));
+    EXPECT_EQ(mainForm->KladsLabel->pos(), QPoint(25, 442));
+    EXPECT_EQ(mainForm->LivesLabel->pos(), QPoint(285, 442));
+    EXPECT_EQ(mainForm->PauseImage->geometry(), QRect(160, 112, 320, 69));
+    EXPECT_TRUE(mainForm->PauseImage->isHidden());
+    EXPECT_EQ(mainForm->ArenaBitmap.size(), QSize(640, 440));
+    EXPECT_EQ(mainForm->BlankBitmap.size(), QSize(640, 440));
+    EXPECT_EQ(mainForm->BlankBitmap.pixel(639, 439), 0xff000000u);
+    EXPECT_FALSE(mainForm->SpriteSheet.isNull());
+    EXPECT_FALSE(mainForm->PasswordScene.isNull());
+    EXPECT_EQ(menuForm->geometry(), QRect(0, 0, 642, 482));
+    EXPECT_EQ(editorForm->geometry(), QRect(0, 0, 642, 482));
+    EXPECT_EQ(editorForm->EditorImage->geometry(), QRect(0, 0, 640, 440));
+    EXPECT_EQ(editorForm->WorkingPanel->y(), 440);
+
+    const auto& pw = mainForm->LevelPasswords;
+    EXPECT_EQ(pw[1].size(), 4);
+    for (QChar c : pw[1]) EXPECT_TRUE(c >= 'a' && c <= 'z');
+    for (int k = 2; k <= 9; ++k) EXPECT_TRUE(pw[k].size() == 1 && pw[k][0].isDigit()) << k;
+    for (int k = 10; k <= 13; ++k) EXPECT_TRUE(pw[k].size() == 2 && pw[k][0].isDigit() && pw[k][1].isDigit()) << k;
+    for (int k = 14; k <= 30; ++k) EXPECT_TRUE(pw[k].isEmpty()) << k;
+}
+
+TEST_F(StartupTest, NewGameFromTheMenuSetsUpTheLevelBehindThePreparationScreen) {
+    writeGameFolder();
+    test::writeLevel(dir.path(), 1, test::simpleLevel());
+    createForms();
+    bool sawPreparation = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, menuForm.get(), [&] {
+        if (menuForm->isVisible()) {
+            mainForm->MenuChoice = QStringLiteral("New Game");
+            menuForm->hide();
+        }
+        if (prepareForm->isVisible()) sawPreparation = true;
+    });
+    watch.start(5);
+    mainForm->showAndActivate();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !mainForm->ManThread.isNull(); }, 5000));
+    EXPECT_TRUE(sawPreparation);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    EXPECT_EQ(mainForm->KladsLabel->text(), QStringLiteral("кладов: 1"));
+    watch.stop();
+
+    // A picture of the game screen for whoever looks at the test's output.
+    QTest::qWait(300);
+    const QImage shot = mainForm->grab().toImage();
+    if (qEnvironmentVariableIsSet("TAMB_SCREENSHOT")) shot.save(qEnvironmentVariable("TAMB_SCREENSHOT"));
+    EXPECT_EQ(shot.pixel(210, 390) | 0xff000000u, test::frameColour(ctx.state.cellState(19, 10)) | 0xff000000u)
+        << "the treasure glitters on the screen";
+}
+
+TEST(InterfaceScale, TheLargestWholeFactorThatFits) {
+    EXPECT_EQ(interfaceScaleFor(1024, 768), 1);
+    EXPECT_EQ(interfaceScaleFor(1283, 964), 1);
+    EXPECT_EQ(interfaceScaleFor(1284, 964), 2);
+    EXPECT_EQ(interfaceScaleFor(1920, 1080), 2);
+    EXPECT_EQ(interfaceScaleFor(2560, 1440), 2);
+    EXPECT_EQ(interfaceScaleFor(3840, 2160), 4);
+    EXPECT_EQ(interfaceScaleFor(0, 0), 1);
+}
+
+}  // namespace
+}  // namespace tamb
