@@ -114,8 +114,11 @@ TEST_F(StartupTest, NewGameFromTheMenuSetsUpTheLevelBehindThePreparationScreen) 
     QTest::qWait(300);
     const QImage shot = mainForm->grab().toImage();
     if (qEnvironmentVariableIsSet("TAMB_SCREENSHOT")) shot.save(qEnvironmentVariable("TAMB_SCREENSHOT"));
-    EXPECT_EQ(shot.pixel(210, 390) | 0xff000000u, test::frameColour(ctx.state.cellState(19, 10)) | 0xff000000u)
-        << "the treasure glitters on the screen";
+    // The treasure shows one of its glitter frames (the animation timer
+    // moves on between two drawings, so which one is not fixed).
+    bool glitterFrame = false;
+    for (int v = 20; v <= 30; ++v) glitterFrame |= (shot.pixel(210, 390) | 0xff000000u) == (test::frameColour(v) | 0xff000000u);
+    EXPECT_TRUE(glitterFrame);
 }
 
 TEST(InterfaceScale, TheLargestWholeFactorThatFits) {
