@@ -211,6 +211,9 @@ void TMainForm::SetLevel() {
     Kirp->start();
     AnimationTimer->start();
     if (prepare) prepare->close();
+    // The keys go to the game screen again.
+    activateWindow();
+    setFocus();
     LivesLabelUpdate();
     KladsLabelUpdate();
     LivesLabel->show();

@@ -44,10 +44,12 @@ void TPrepareForm::advanceProgress() {
 
 void TPrepareForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    // Centred over the game screen, which is where the player looks on a
+    // screen larger than the game.
+    QRect area;
+    if (ctx_.MainForm && ctx_.MainForm->isVisible()) area = ctx_.MainForm->geometry();
+    else if (const QScreen* screen = QGuiApplication::primaryScreen()) area = screen->geometry();
+    if (area.isValid()) move(area.center() - QPoint(width() / 2, height() / 2));
     FormActivate();
 }
 
