@@ -129,6 +129,9 @@ void TMainForm::layOutForms() {
         menu->setGeometry(0, 0, kFormWidth, kFormHeight);
         paintBlack(menu);
         menu->AllLightsOff();
+        if (menu->AuthorImage) menu->AuthorImage->move(menu->AuthorImage->x(), 440);
+        if (menu->LogoImage1) menu->LogoImage1->move(menu->LogoImage1->x(), 16);
+        if (menu->LogoImage2) menu->LogoImage2->move(menu->LogoImage2->x(), 88);
     }
     if (TEditorForm* editor = ctx_.EditorForm) {
         editor->setGeometry(0, 0, kFormWidth, kFormHeight);

@@ -77,6 +77,9 @@ TEST_F(StartupTest, ActivationLaysOutTheScreensAndShowsTheMenu) {
     EXPECT_FALSE(mainForm->SpriteSheet.isNull());
     EXPECT_FALSE(mainForm->PasswordScene.isNull());
     EXPECT_EQ(menuForm->geometry(), QRect(0, 0, 642, 482));
+    EXPECT_EQ(menuForm->AuthorImage->y(), 440);
+    EXPECT_EQ(menuForm->LogoImage1->y(), 16);
+    EXPECT_EQ(menuForm->LogoImage2->y(), 88);
     EXPECT_EQ(editorForm->geometry(), QRect(0, 0, 642, 482));
     EXPECT_EQ(editorForm->EditorImage->geometry(), QRect(0, 0, 640, 440));
     EXPECT_EQ(editorForm->WorkingPanel->y(), 440);
