@@ -1,20 +1,47 @@
 #include "ScreenGameHost.h"
 
+#include <QRegion>
+#include <algorithm>
+
+#include "GameState.h"
 #include "SoundEffects.h"
 #include "TMainForm.h"
 
 namespace tamb {
 
+namespace {
+
+QRect cellRect(int row, int col) { return QRect(col * kCellSize, row * kCellSize, kCellSize, kCellSize); }
+
+// The square a restore repaints around a body at (x, y).
+QRect aroundRect(int x, int y) { return QRect(x - 8, y - 8, 36, 36); }
+
+bool isAnimated(int v) { return (v >= 20 && v <= 30) || (v >= 40 && v <= 55) || (v >= 60 && v <= 63); }
+
+// Everything a scene step may have changed: the squares around the man and
+// the devils (they reach past the old pictures) and every animated cell.
+QRegion sceneRegion(const GameState& s) {
+    QRegion region(aroundRect(s.ManX, s.ManY));
+    const int count = std::clamp<int>(s.ShetsCount, 0, kMaxShets);
+    for (int k = 0; k < count; ++k) region += aroundRect(s.ShetsX[k], s.ShetsY[k]);
+    for (int i = 0; i < kRows * kCols; ++i) {
+        if (isAnimated(s.CellStates[i])) region += cellRect(i / kCols, i % kCols);
+    }
+    return region;
+}
+
+}  // namespace
+
 ScreenGameHost::ScreenGameHost(AppContext& ctx, TMainForm& form) : ctx_(ctx), form_(form) {}
 
 void ScreenGameHost::drawScene(const GameState& s) {
     form_.painter().drawScene(s);
-    form_.refreshArena();
+    form_.refreshArena(sceneRegion(s));
 }
 
 void ScreenGameHost::restoreAround(const GameState& s) {
     form_.painter().restoreAround(s.RedrawX, s.RedrawY);
-    form_.refreshArena();
+    form_.refreshArena(aroundRect(s.RedrawX, s.RedrawY));
 }
 
 void ScreenGameHost::takeKlad(const GameState&, int row, int col) {
@@ -24,7 +51,7 @@ void ScreenGameHost::takeKlad(const GameState&, int row, int col) {
 
 void ScreenGameHost::burnBrick(const GameState&, int row, int col) {
     form_.painter().burnBrick(row, col);
-    form_.refreshArena();
+    form_.refreshArena(cellRect(row, col));
 }
 
 void ScreenGameHost::livesLabelUpdate(const GameState&) { form_.LivesLabelUpdate(); }
@@ -33,7 +60,7 @@ void ScreenGameHost::threadPlaysound(std::string_view event) { ThreadPlaysound(c
 
 void ScreenGameHost::drawRegrowthFrame(const GameState&, int row, int col, int v) {
     form_.painter().drawRegrowthFrame(row, col, v);
-    form_.refreshArena();
+    form_.refreshArena(cellRect(row, col));
 }
 
 }  // namespace tamb

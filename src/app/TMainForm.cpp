@@ -225,6 +225,8 @@ void TMainForm::SetLevel() {
 
 void TMainForm::refreshArena() { Arena->update(); }
 
+void TMainForm::refreshArena(const QRegion& region) { Arena->update(region); }
+
 void TMainForm::Playsound(const QString& name) { PlayUiSound(ctx_, name); }
 
 void TMainForm::KladsLabelUpdate() {

@@ -65,6 +65,7 @@ public:
     GameHost& screenHost();
     // Repaints the arena on the screen after drawing into Arena's bitmap.
     void refreshArena();
+    void refreshArena(const QRegion& region);
 
     // The game thread of the level in play; null when none runs.
     QPointer<TManControl> ManThread;

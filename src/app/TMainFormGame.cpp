@@ -21,7 +21,7 @@ void TMainForm::setUpGameThreadParts() {
     PauseImage->move(160, 112);
     PauseImage->hide();
     Keyboard = new GameKeyboard(ctx_, this);
-    GameThreadHost = new UiGameHost(screenHost(), Arena, this);
+    GameThreadHost = new UiGameHost(screenHost(), this);
 }
 
 TMainForm::~TMainForm() {

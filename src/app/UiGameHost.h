@@ -1,7 +1,5 @@
 #pragma once
 #include <QObject>
-#include <QPointer>
-#include <QWidget>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -13,8 +11,8 @@ namespace tamb {
 
 // The host the game thread talks to. Every drawing request is carried out
 // on the user-interface thread by `uiSide` while the calling thread waits;
-// a request made on the user-interface thread itself runs at once. After
-// each drawing step the touched part of the arena widget is repainted.
+// a request made on the user-interface thread itself runs at once; `uiSide`
+// repaints what it touched.
 // Sound requests go straight to `uiSide`, which must accept them from any
 // thread without blocking.
 //
@@ -25,7 +23,7 @@ class UiGameHost : public QObject, public GameHost {
     Q_OBJECT
 public:
     // `uiSide` and this object belong to the user-interface thread.
-    UiGameHost(GameHost& uiSide, QWidget* arena, QObject* parent = nullptr);
+    explicit UiGameHost(GameHost& uiSide, QObject* parent = nullptr);
 
     void drawScene(const GameState& s) override;
     void restoreAround(const GameState& s) override;
@@ -34,9 +32,6 @@ public:
     void livesLabelUpdate(const GameState& s) override;
     void threadPlaysound(std::string_view event) override;
     void drawRegrowthFrame(const GameState& s, int row, int col, int v) override;
-
-    // The widget repainted after drawing; may change while no game runs.
-    void setArena(QWidget* arena) { arena_ = arena; }
 
 private slots:
     void serveCalls();
@@ -48,10 +43,8 @@ private:
     };
     // Runs `fn` on the user-interface thread and returns when it is done.
     void runOnUi(std::function<void()> fn);
-    void repaint(const QRegion& region);
 
     GameHost& uiSide_;
-    QPointer<QWidget> arena_;
 
     std::mutex mutex_;
     std::condition_variable done_;

@@ -25,8 +25,12 @@ void ImageView::setPicture(const QImage& picture) {
 void ImageView::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    p.fillRect(event->rect(), Qt::black);
-    if (!bitmap_.isNull()) p.drawImage(event->rect().topLeft(), bitmap_.image(), event->rect());
+    // Paint only the rectangles asked for: a game tick dirties a few small
+    // squares scattered over the arena, not their bounding box.
+    for (const QRect& r : event->region()) {
+        p.fillRect(r, Qt::black);
+        if (!bitmap_.isNull()) p.drawImage(r.topLeft(), bitmap_.image(), r);
+    }
 }
 
 void ImageView::mousePressEvent(QMouseEvent* event) { emit mousePressed(event); }

@@ -1,5 +1,8 @@
 // The game thread's loop, its pacing and its hand-over to the user-interface thread.
 #include <gtest/gtest.h>
+#include "GameForms.h"
+#include <QDir>
+#include <QTemporaryDir>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -182,7 +185,7 @@ TEST(GameThread, WaitingForNoThreadReturnsAtOnce) {
 TEST(UiGameHost, DrawingRunsOnTheUserInterfaceThreadWhileTheGameThreadWaits) {
     GameState state;
     RecordingHost ui;
-    UiGameHost host(ui, nullptr);
+    UiGameHost host(ui);
     std::atomic<int> ticks{0};
     std::atomic<bool> seenInOrder{true};
     QPointer<TManControl> thread = new TManControl(
@@ -218,7 +221,7 @@ TEST(UiGameHost, DrawingRunsOnTheUserInterfaceThreadWhileTheGameThreadWaits) {
 TEST(UiGameHost, ARequestFromTheUserInterfaceThreadRunsAtOnce) {
     GameState state;
     RecordingHost ui;
-    UiGameHost host(ui, nullptr);
+    UiGameHost host(ui);
     // No event loop runs here: a queued hand-over would never return.
     host.drawScene(state);
     host.burnBrick(state, 0, 0);
@@ -238,25 +241,37 @@ public:
     }
 };
 
-TEST(UiGameHost, TheArenaRepaintsWhatWasDrawn) {
-    GameState state;
-    RecordingHost ui;
-    ImageView arena;
-    arena.setCanvasSize(640, 440);
-    arena.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&arena));
-    QTest::qWait(50);
-    PaintLog log;
-    arena.installEventFilter(&log);
-    UiGameHost host(ui, &arena);
-    state.RedrawX = 100;
-    state.RedrawY = 200;
-    host.restoreAround(state);
-    host.burnBrick(state, 10, 20);
-    QTest::qWait(50);
-    EXPECT_TRUE(log.painted.contains(QRect(92, 192, 36, 36)));
-    EXPECT_TRUE(log.painted.contains(QRect(400, 200, 20, 20)));
-    EXPECT_FALSE(log.painted.contains(QRect(600, 400, 20, 20)));  // only what changed
+TEST(ScreenGameHost, TheArenaRepaintsOnlyWhatWasDrawn) {
+    QTemporaryDir dir;
+    const QString saved = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    {
+        test::GameForms forms;
+        forms.main->ArenaBitmap = Bitmap(640, 440);
+        forms.main->Arena->setCanvasSize(640, 440);
+        forms.main->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(forms.main.get()));
+        QTest::qWait(50);
+        PaintLog log;
+        forms.main->Arena->installEventFilter(&log);
+        GameState& state = forms.ctx.state;
+        state.ManX = 300;
+        state.ManY = 100;
+        state.ShetsCount = 0;
+        state.RedrawX = 100;
+        state.RedrawY = 200;
+        // Through the game thread's hand-over, as in play.
+        UiGameHost host(forms.main->screenHost());
+        host.restoreAround(state);
+        host.burnBrick(state, 10, 20);
+        host.drawScene(state);
+        QTest::qWait(50);
+        EXPECT_TRUE(log.painted.contains(QRect(92, 192, 36, 36)));
+        EXPECT_TRUE(log.painted.contains(QRect(400, 200, 20, 20)));
+        EXPECT_TRUE(log.painted.contains(QRect(292, 92, 36, 36)));
+        EXPECT_FALSE(log.painted.contains(QRect(600, 400, 20, 20)));  // only what changed
+    }
+    QDir::setCurrent(saved);
 }
 
 TEST(UiGameHost, ExitIsSeenWhileTheThreadKeepsDrawing) {
@@ -264,7 +279,7 @@ TEST(UiGameHost, ExitIsSeenWhileTheThreadKeepsDrawing) {
     // it to end from the screen's thread must not deadlock.
     GameState state;
     RecordingHost ui;
-    UiGameHost host(ui, nullptr);
+    UiGameHost host(ui);
     std::atomic<int> ticks{0};
     QPointer<TManControl> thread = new TManControl(
         state, host,
@@ -297,7 +312,7 @@ TEST(GameThreadRules, PauseStandsStillAndAnyCommandGoesOn) {
     state.setCell(3, 20, Empty);
     state.setCellState(3, 20, 5);  // a hole growing back
     RecordingHost ui;
-    UiGameHost host(ui, nullptr);
+    UiGameHost host(ui);
     state.Command = Command::Pause;
     QPointer<TManControl> thread = new TManControl(state, host);
     const int shetsX = state.ShetsX[0];
@@ -320,7 +335,7 @@ TEST(GameThreadRules, GivingUpCostsALifeAndTheManStartsAgainAtHisDoor) {
     GameState state;
     SetUpLevelState(state, test::gameLevel(kHuntMap));
     RecordingHost ui;
-    UiGameHost host(ui, nullptr);
+    UiGameHost host(ui);
     state.Command = Command::UserKillsMan;
     QPointer<TManControl> thread = new TManControl(state, host);
     QThread* gameThread = thread;
@@ -345,7 +360,7 @@ TEST(GameThreadRules, TheLastLifeLostEndsTheThreadWithGameOver) {
     GameState state;
     SetUpLevelState(state, test::gameLevel(kHuntMap));
     RecordingHost ui;
-    UiGameHost host(ui, nullptr);
+    UiGameHost host(ui);
     state.Lives = 0;
     state.Command = Command::UserKillsMan;
     QPointer<TManControl> thread = new TManControl(state, host);
