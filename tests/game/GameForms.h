@@ -1,4 +1,7 @@
 #pragma once
+#include <QTimer>
+#include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "AppContext.h"
@@ -41,6 +44,22 @@ struct GameForms {
     ~GameForms() {
         // The game screen ends a running game before the other forms go.
         main.reset();
+    }
+};
+
+// Closes a modal form (the menu) once it shows, first running `onShown`
+// to look at the game or to choose for the player.
+struct MenuCloser {
+    QWidget* menu;
+    std::function<void()> onShown;
+    int shown = 0;
+    void arm() {
+        QTimer::singleShot(20, menu, [this] {
+            if (!menu->isVisible()) return arm();
+            ++shown;
+            if (onShown) onShown();
+            menu->hide();
+        });
     }
 };
 
