@@ -51,7 +51,6 @@ TEST(GameThread, ExitBeforeTheFirstTickRunsNoTick) {
     std::atomic<int> ticks{0};
     QPointer<TManControl> thread =
         new TManControl(state, host, [&](GameState&, GameHost&) { ++ticks; }, std::make_unique<SteadyGameClock>());
-    EXPECT_EQ(thread->priority(), QThread::LowestPriority);
     TManControl::waitForEnd(thread);
     EXPECT_TRUE(thread.isNull());
     EXPECT_EQ(ticks, 0);
@@ -147,6 +146,8 @@ TEST(GameThread, PauseRunsNoTickAndAnyOtherCommandResumesAtOnce) {
         new TManControl(state, host, [&](GameState&, GameHost&) { ++ticks; }, std::make_unique<SteadyGameClock>());
     QTest::qWait(400);
     EXPECT_EQ(ticks, 0);
+    EXPECT_TRUE(thread->isRunning());
+    EXPECT_EQ(thread->priority(), QThread::LowestPriority);
     QElapsedTimer timer;
     timer.start();
     state.Command = Command::Right;
