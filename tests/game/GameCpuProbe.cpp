@@ -1,0 +1,87 @@
+// Measures the processor time the game takes while a level is played:
+// starts the program's road in a copy of a game folder, leaves the menu
+// with New Game at the chosen level and, once the level runs, samples the
+// process's CPU time (all threads) over a stretch of play.
+//
+//   game_cpu_probe <game folder> [level] [seconds]
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+
+#include "GameForms.h"
+#include "TambApplication.h"
+
+namespace {
+
+double cpuSeconds() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_utime.tv_sec + u.ru_stime.tv_sec + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+bool copyFolder(const QString& from, const QString& to) {
+    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(file);
+        QDir().mkpath(QFileInfo(target).path());
+        if (!QFile::copy(file, target)) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    tamb::TambApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 2) {
+        std::fprintf(stderr, "usage: game_cpu_probe <game folder> [level] [seconds]\n");
+        return 2;
+    }
+    const int level = args.size() > 2 ? args[2].toInt() : 1;
+    const int seconds = args.size() > 3 ? args[3].toInt() : 10;
+    QTemporaryDir dir;
+    if (!dir.isValid() || !copyFolder(args[1], dir.path())) {
+        std::fprintf(stderr, "cannot copy %s\n", qPrintable(args[1]));
+        return 2;
+    }
+    QDir::setCurrent(dir.path());
+
+    tamb::test::GameForms forms;
+    tamb::TMainForm* form = forms.main.get();
+    tamb::test::MenuCloser closer{forms.menu.get(), [&] {
+                                      form->MenuChoice = QStringLiteral("New Game");
+                                      forms.ctx.state.LevelNumber = level;
+                                  }};
+    closer.arm();
+    form->show();
+    if (!QTest::qWaitFor([&] { return !form->ManThread.isNull(); }, 20000)) {
+        std::fprintf(stderr, "the level did not start\n");
+        return 1;
+    }
+    QTest::qWait(1000);  // let the start settle
+
+    // The man stands for the first half and walks right for the second;
+    // the devils hunt him all along.
+    QElapsedTimer wall;
+    wall.start();
+    const double cpu0 = cpuSeconds();
+    QTest::qWait(seconds * 500);
+    QTest::keyPress(form, Qt::Key_Right);
+    QTest::qWait(seconds * 500);
+    QTest::keyRelease(form, Qt::Key_Right);
+    const double cpu = cpuSeconds() - cpu0;
+    const double elapsed = wall.elapsed() / 1000.0;
+    std::printf("level %d, %.1f s of play: %.3f s CPU = %.2f%% of one core (platform %s)\n", level, elapsed, cpu,
+                100.0 * cpu / elapsed, qPrintable(QGuiApplication::platformName()));
+    tamb::TManControl::stop(form->ManThread, forms.ctx.state);
+    return 0;
+}

@@ -1,0 +1,141 @@
+// Whole games on the game screen: the program's road from the menu into a
+// level, played with keys, to the next level, round to the first and back
+// after a lost game.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "Bitmap.h"
+#include "GameForms.h"
+#include "TestLevels.h"
+#include "TextLines.h"
+
+namespace tamb {
+namespace {
+
+using test::MenuCloser;
+
+// A corridor: the man walks right, takes the treasure, the exit door
+// appears in front of him and he walks onto it.
+std::vector<std::string> corridor(char marker) {
+    return {
+        "================================",
+        "|                          m   |",
+        "| M  $  O                   d  |",
+        std::string("|BBBBBBBBBBBBBBBBBBBBBBBBBBBBB") + marker + "|",
+        "================================",
+    };
+}
+
+class WholeGame : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        const QString folder = dir.path();
+        QDir(folder).mkpath(QStringLiteral("graphics"));
+        copyOrMake(QStringLiteral("graphics/sprites.bmp"), 400, 440);
+        copyOrMake(QStringLiteral("graphics/Password Scene Pic.bmp"), 642, 40);
+        // Speed 100, no sound.
+        TextLines::write(folder + QStringLiteral("/tamb.cfg"),
+                         {"1", "100", "0", "", "", "", "", "", "", "", ""});
+        test::writeLevelFile(folder, 1, corridor('B'));
+        test::writeLevelFile(folder, 2, corridor('S'));
+        QDir::setCurrent(folder);
+        forms = std::make_unique<test::GameForms>();
+        form = forms->main.get();
+    }
+    void TearDown() override { forms.reset(); }
+
+    // The built game's picture when there is one, else a plain stand-in.
+    void copyOrMake(const QString& name, int width, int height) {
+        const QString target = dir.path() + QLatin1Char('/') + name;
+#ifdef TAMB_GAMEDATA_DIR
+        if (QFile::copy(QStringLiteral(TAMB_GAMEDATA_DIR "/") + name, target)) return;
+#endif
+        Bitmap stand(width, height);
+        stand.fill(qRgb(90, 90, 90));
+        ASSERT_TRUE(stand.image().save(target, "BMP"));
+    }
+
+    GameState& state() { return forms->ctx.state; }
+    // True once a level has been set up from this file and its thread runs.
+    bool playing(int level, const char marker) {
+        const auto lines = test::levelLines(corridor(marker));
+        return form->ManThread && state().GameResult == GameResult::Normal && state().LevelNumber == level &&
+               forms->data->LevelData.value(3) == QString::fromStdString(lines[3]) && state().Lives == 3;
+    }
+    // Starts the program's road: the menu is left with New Game.
+    void startGame() {
+        closer.arm();
+        form->show();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return playing(1, 'B'); }, 10000));
+        EXPECT_EQ(closer.shown, 1);
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<test::GameForms> forms;
+    TMainForm* form = nullptr;
+    MenuCloser closer{nullptr, [this] {
+                          form->MenuChoice = QStringLiteral("New Game");
+                          state().LevelNumber = 1;
+                      }};
+};
+
+TEST_F(WholeGame, PassedLevelsLeadToTheNextFileAndTheLastBackToTheFirst) {
+    closer.menu = forms->menu.get();
+    startGame();
+    const QPointer<TManControl> first = form->ManThread;
+
+    QTest::keyPress(form, Qt::Key_Right);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return playing(2, 'S'); }, 15000));
+    EXPECT_TRUE(first.isNull()) << "the first level's thread is gone";
+    EXPECT_EQ(state().KladsLeft, 1);
+    EXPECT_EQ(state().cell(3, 30), SuperKirp);
+    QTest::keyRelease(form, Qt::Key_Right);
+
+    // Level 2 is the last file: passing it starts level 1 again.
+    QTest::keyPress(form, Qt::Key_Right);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return playing(1, 'B'); }, 15000));
+    EXPECT_EQ(state().cell(3, 30), Kirp);
+    QTest::keyRelease(form, Qt::Key_Right);
+}
+
+TEST_F(WholeGame, ALostGameStartsTheLevelAgain) {
+    closer.menu = forms->menu.get();
+    startGame();
+    // Walk a little, then give up every life.
+    QTest::keyPress(form, Qt::Key_Right);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return state().ManX >= 3 * 20; }, 5000));
+    QTest::keyRelease(form, Qt::Key_Right);
+    const QPointer<TManControl> first = form->ManThread;
+    for (int lives = 2; lives >= 0; --lives) {
+        QTest::keyClick(form, Qt::Key_Escape);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return state().Lives == lives; }, 5000)) << lives;
+        EXPECT_EQ(state().ManX, state().ManStartX);
+    }
+    QTest::keyClick(form, Qt::Key_Escape);  // the last life
+    ASSERT_TRUE(QTest::qWaitFor([&] { return first.isNull() && playing(1, 'B'); }, 10000));
+    EXPECT_EQ(state().ManX, 2 * 20) << "the level begins from its start";
+    EXPECT_EQ(state().KladsLeft, 1);
+}
+
+TEST_F(WholeGame, SpaceLeavesForTheMenuAndNewGameGoesOn) {
+    closer.menu = forms->menu.get();
+    startGame();
+    const QPointer<TManControl> first = form->ManThread;
+    bool threadGoneAtMenu = false;
+    closer.onShown = [&] { threadGoneAtMenu = first.isNull() && form->ManThread.isNull(); };
+    closer.arm();
+    QTest::keyClick(form, Qt::Key_Space);
+    // The menu left with "New Game" still chosen sets the level up again.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return playing(1, 'B'); }, 10000));
+    EXPECT_EQ(closer.shown, 2);
+    EXPECT_TRUE(threadGoneAtMenu);
+    EXPECT_TRUE(first.isNull());
+}
+
+}  // namespace
+}  // namespace tamb
