@@ -1,8 +1,8 @@
 // The game screen's side of the game thread: starting it, ending it with
 // the program, and the keys.
-#include <QImage>
 #include <QKeyEvent>
 
+#include "FormPictures.h"
 #include "GameKeyboard.h"
 #include "ImageView.h"
 #include "TMainForm.h"
@@ -12,12 +12,7 @@ namespace tamb {
 
 void TMainForm::setUpGameThreadParts() {
     PauseImage = new ImageView(this);
-    const QImage pause(QStringLiteral(":/pics/pause.jpg"));
-    if (pause.isNull()) {
-        PauseImage->setCanvasSize(320, 69);
-    } else {
-        PauseImage->setPicture(pause);
-    }
+    PauseImage->setPicture(formPicture(QStringLiteral(":/pics/pause.jpg"), 320, 69));
     PauseImage->move(160, 112);
     PauseImage->hide();
     Keyboard = new GameKeyboard(ctx_, this);

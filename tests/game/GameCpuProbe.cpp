@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -27,14 +26,14 @@ double cpuSeconds() {
 }
 
 bool copyFolder(const QString& from, const QString& to) {
-    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(file);
-        QDir().mkpath(QFileInfo(target).path());
-        if (!QFile::copy(file, target)) return false;
+    for (const QString& sub : {QStringLiteral("graphics"), QStringLiteral("Sound"), QStringLiteral("levels")}) {
+        const QDir source(from + QLatin1Char('/') + sub);
+        QDir().mkpath(to + QLatin1Char('/') + sub);
+        for (const QString& name : source.entryList(QDir::Files)) {
+            if (!QFile::copy(source.filePath(name), to + QLatin1Char('/') + sub + QLatin1Char('/') + name)) return false;
+        }
     }
-    return true;
+    return QDir(from + QStringLiteral("/levels")).exists();
 }
 
 }  // namespace
@@ -62,9 +61,10 @@ int main(int argc, char** argv) {
                                       forms.ctx.state.LevelNumber = level;
                                   }};
     closer.arm();
-    form->show();
+    form->showAndActivate();
     if (!QTest::qWaitFor([&] { return !form->ManThread.isNull(); }, 20000)) {
-        std::fprintf(stderr, "the level did not start\n");
+        std::fprintf(stderr, "the level did not start (menu shown %d times)\n", closer.shown);
+        for (const QString& e : forms.errors) std::fprintf(stderr, "  reported: %s\n", qPrintable(e));
         return 1;
     }
     QTest::qWait(1000);  // let the start settle

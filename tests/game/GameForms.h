@@ -1,10 +1,12 @@
 #pragma once
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <memory>
 
 #include "AppContext.h"
+#include "ErrorReport.h"
 #include "RecordingAudioOutput.h"
 #include "TDataForm.h"
 #include "TEditorForm.h"
@@ -27,7 +29,12 @@ struct GameForms {
     std::unique_ptr<TEditorForm> editor;
     std::unique_ptr<TParamsForm> params;
 
+    // What the program would have reported in its error box.
+    QStringList errors;
+    ErrorReport::Handler oldHandler;
+
     GameForms() {
+        oldHandler = ErrorReport::setHandler([this](const QString& m) { errors << m; });
         main = std::make_unique<TMainForm>(ctx);
         ctx.MainForm = main.get();
         data = std::make_unique<TDataForm>(ctx, std::make_unique<RecordingAudioOutput>());
@@ -44,6 +51,12 @@ struct GameForms {
     ~GameForms() {
         // The game screen ends a running game before the other forms go.
         main.reset();
+        params.reset();
+        editor.reset();
+        prepare.reset();
+        menu.reset();
+        data.reset();
+        ErrorReport::setHandler(oldHandler);
     }
 };
 

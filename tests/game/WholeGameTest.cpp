@@ -38,6 +38,12 @@ protected:
         QDir(folder).mkpath(QStringLiteral("graphics"));
         copyOrMake(QStringLiteral("graphics/sprites.bmp"), 400, 440);
         copyOrMake(QStringLiteral("graphics/Password Scene Pic.bmp"), 642, 40);
+        QDir(folder).mkpath(QStringLiteral("Sound"));
+        for (const char* sound : {"mwpunch", "spike", "password", "OutOfScreen", "DoorAppears", "Pause",
+                                  "LevelPassed", "MainMenuClick", "Klad2", "Fire2", "Goodmrng", "Laugh2",
+                                  "MwBimbo", "Scream"}) {
+            copyIfBuilt(QStringLiteral("Sound/%1.wav").arg(QLatin1String(sound)));
+        }
         // Speed 100, no sound.
         TextLines::write(folder + QStringLiteral("/tamb.cfg"),
                          {"1", "100", "0", "", "", "", "", "", "", "", ""});
@@ -49,12 +55,17 @@ protected:
     }
     void TearDown() override { forms.reset(); }
 
+    bool copyIfBuilt([[maybe_unused]] const QString& name) {
+#ifdef TAMB_GAMEDATA_DIR
+        return QFile::copy(QStringLiteral(TAMB_GAMEDATA_DIR "/") + name, dir.path() + QLatin1Char('/') + name);
+#else
+        return false;
+#endif
+    }
     // The built game's picture when there is one, else a plain stand-in.
     void copyOrMake(const QString& name, int width, int height) {
+        if (copyIfBuilt(name)) return;
         const QString target = dir.path() + QLatin1Char('/') + name;
-#ifdef TAMB_GAMEDATA_DIR
-        if (QFile::copy(QStringLiteral(TAMB_GAMEDATA_DIR "/") + name, target)) return;
-#endif
         Bitmap stand(width, height);
         stand.fill(qRgb(90, 90, 90));
         ASSERT_TRUE(stand.image().save(target, "BMP"));
@@ -70,8 +81,9 @@ protected:
     // Starts the program's road: the menu is left with New Game.
     void startGame() {
         closer.arm();
-        form->show();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return playing(1, 'B'); }, 10000));
+        form->showAndActivate();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return playing(1, 'B'); }, 10000))
+            << "menu shown " << closer.shown << " times; reported: " << forms->errors.join(QLatin1Char('|')).toStdString();
         EXPECT_EQ(closer.shown, 1);
     }
 
