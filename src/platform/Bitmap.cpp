@@ -1,6 +1,7 @@
 #include "Bitmap.h"
 
 #include <QFile>
+#include <algorithm>
 
 #include "TambError.h"
 
@@ -44,17 +45,33 @@ void Bitmap::copyRect(const QRect& dstRect, const Bitmap& src, const QRect& srcR
     // A shallow copy: when drawing onto itself, writing detaches image_ and
     // the source keeps the old pixels.
     const QImage from = src.image_;
-    const QRect srcBounds = from.rect();
+    const int srcW = from.width(), srcH = from.height();
+    const bool paint = mode_ == CopyMode::SourcePaint;
+    const bool unscaled = dw == sw && dh == sh;
     for (int y = clip.top(); y <= clip.bottom(); ++y) {
-        const int sy = srcRect.top() + static_cast<int>((static_cast<int64_t>(y - dstRect.top()) * sh) / dh);
-        if (sy < srcBounds.top() || sy > srcBounds.bottom()) continue;
+        const int sy = srcRect.top() + (unscaled ? y - dstRect.top()
+                                                 : static_cast<int>((static_cast<int64_t>(y - dstRect.top()) * sh) / dh));
+        if (sy < 0 || sy >= srcH) continue;
         const auto* sline = reinterpret_cast<const QRgb*>(from.constScanLine(sy));
         auto* dline = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        if (unscaled) {
+            // The common case (restores, sprites at full size): no per-pixel division.
+            int x0 = clip.left(), x1 = clip.right();
+            const int shift = srcRect.left() - dstRect.left();
+            x0 = std::max(x0, -shift);
+            x1 = std::min(x1, srcW - 1 - shift);
+            if (paint) {
+                for (int x = x0; x <= x1; ++x) dline[x] |= sline[x + shift] | 0xff000000u;
+            } else {
+                for (int x = x0; x <= x1; ++x) dline[x] = sline[x + shift] | 0xff000000u;
+            }
+            continue;
+        }
         for (int x = clip.left(); x <= clip.right(); ++x) {
             const int sx = srcRect.left() + static_cast<int>((static_cast<int64_t>(x - dstRect.left()) * sw) / dw);
-            if (sx < srcBounds.left() || sx > srcBounds.right()) continue;
+            if (sx < 0 || sx >= srcW) continue;
             const QRgb s = sline[sx] | 0xff000000u;
-            dline[x] = (mode_ == CopyMode::SourcePaint) ? (dline[x] | s) : s;
+            dline[x] = paint ? (dline[x] | s) : s;
         }
     }
 }

@@ -27,6 +27,10 @@ std::string_view directionName(Direction d);    // "stop", "left", ...
 // the game thread. Field names follow the game's own vocabulary. Devil
 // slots are 0-based here: the k-th devil of the level sits at index k-1.
 struct GameState {
+    GameState() {
+        for (auto& row : ShetsSpriteRow) row = 368;
+    }
+
     using Grid = std::array<Shared<int32_t>, kRows * kCols>;
 
     // Arena grids, row-major (row * 32 + column).
@@ -52,7 +56,9 @@ struct GameState {
     Shared<int32_t> FireOffset{0};
     Shared<Facing> ManFacing{Facing::None};
     Shared<int32_t> ManFrame{0};
-    Shared<int32_t> ManSpriteRow{0};
+    // The figures' strips are not reset between levels. Before the first
+    // move they show the standing poses, not the man's falling strip.
+    Shared<int32_t> ManSpriteRow{184};
 
     // The devils.
     std::array<Shared<int32_t>, kMaxShets> ShetsX{};

@@ -87,3 +87,21 @@ TEST(BitmapCopy, DrawWholeIgnoresCopyMode) {
     EXPECT_EQ(dst.pixel(3, 3), qRgb(0, 0, 0));
     EXPECT_EQ(dst.copyMode(), Bitmap::CopyMode::SourcePaint);
 }
+
+TEST(BitmapCopy, UnscaledCopyTakesEveryPixelFromItsPlace) {
+    Bitmap src = striped(200, 100);
+    Bitmap dst(200, 100);
+    dst.copyRect(ltrb(100, 50, 136, 86), src, ltrb(100, 50, 136, 86));
+    for (int y = 50; y < 86; ++y)
+        for (int x = 100; x < 136; ++x) ASSERT_EQ(dst.pixel(x, y), src.pixel(x, y)) << x << "," << y;
+    EXPECT_EQ(dst.pixel(99, 50), qRgb(0, 0, 0));
+    EXPECT_EQ(dst.pixel(136, 85), qRgb(0, 0, 0));
+    // A source reaching past its picture leaves those destination pixels alone.
+    Bitmap small = striped(10, 10);
+    Bitmap into(30, 30);
+    into.fill(qRgb(1, 2, 3));
+    into.copyRect(ltrb(5, 5, 25, 25), small, ltrb(0, 0, 20, 20));
+    EXPECT_EQ(into.pixel(5, 5), small.pixel(0, 0));
+    EXPECT_EQ(into.pixel(14, 14), small.pixel(9, 9));
+    EXPECT_EQ(into.pixel(15, 15), qRgb(1, 2, 3));
+}

@@ -89,3 +89,15 @@ TEST(ShetsAnimationStrips, WalkingAndBlockedDevils) {
     EXPECT_EQ(h.s->ShetsSpriteRow[0], 368);
     EXPECT_EQ(h.s->ShetsFrame[0], 2);
 }
+
+TEST(ShetsAnimationStrips, ADevilThatNeverMovedStillLooksLikeADevil) {
+    // Right under the man with nothing to climb: it stands from the start.
+    // Its strip must be one of the devils', never the man's.
+    Game g(makeLevel({"     M", "SSSSSSSS", "     D", "SSSSSSSS", "   $"}));
+    g.ticks(Command::Stop, 3);
+    EXPECT_EQ(g.devil(0), std::make_pair(100, 40));
+    EXPECT_GE(g.s->ShetsSpriteRow[0], 253);
+    EXPECT_EQ(g.s->ShetsFrame[0], 1);
+    // And the man before his first move stands rather than falls.
+    EXPECT_EQ(g.s->ManSpriteRow, 184);
+}
