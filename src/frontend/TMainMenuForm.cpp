@@ -87,15 +87,15 @@ TMainMenuForm::TMainMenuForm(AppContext& ctx) : ctx_(ctx) {
     glyphFont.setPixelSize(22);
     glyphFont.setBold(true);
     int k = 1;
-    for (const ButtonSpec& spec : buttons) {
+    for (const ButtonSpec& entry : buttons) {
         auto* b = new SpeedButton(this);
         b->setGeometry(223, 200 + 40 * (k - 1), 193, 33);
         b->setFont(glyphFont);
         b->setCaptionColor(Qt::blue);
-        b->setGlyph(QString::fromLatin1(spec.glyph), spec.text);
+        b->setGlyph(QString::fromLatin1(entry.glyph), entry.text);
         connect(b, &SpeedButton::mouseMoved, this, [this, k] { ButtonMouseMove(k); });
         connect(b, &QAbstractButton::pressed, this, &TMainMenuForm::NewGameButtonMouseDown);
-        *spec.button = b;
+        *entry.button = b;
         ++k;
     }
     connect(NewGameButton, &QAbstractButton::clicked, this, [this] { NewGameButtonClick(NewGameButton); });

@@ -37,8 +37,8 @@ bool samePixels(const Bitmap& a, const Bitmap& b, const QRect& r) {
 
 class ArenaPainterTest : public ::testing::Test {
 protected:
-    void setUpLevel(const test::LevelSpec& spec) {
-        SetUpLevelState(state, decodeGameLevel(toStd(spec.lines())));
+    void setUpLevel(const test::LevelSpec& level) {
+        SetUpLevelState(state, decodeGameLevel(toStd(level.lines())));
         painter.drawStaticArena(state);
     }
 
@@ -50,17 +50,17 @@ protected:
 };
 
 TEST_F(ArenaPainterTest, StaticArenaDrawsEveryTileOnBothPicturesAndLeavesOutTheExitDoor) {
-    test::LevelSpec spec = test::simpleLevel();
+    test::LevelSpec level = test::simpleLevel();
     const int32_t codes[] = {Klad, FalseKirp, Water, ToRight, ToLeft, Kol, Gum, DownWater,
                              Stairs, Roupe, Kirp, SuperKirp, Balka, BoundVert, BoundHor};
     int col = 2;
-    for (int32_t code : codes) spec.set(5, col++, code);
-    spec.outDoor = {20, 10};
+    for (int32_t code : codes) level.set(5, col++, code);
+    level.outDoor = {20, 10};
     // Leftovers from an earlier level must not show through.
     arenaBitmap.fill(0xffffff);
     arena.fill(0xffffff);
     int cells = 0;
-    SetUpLevelState(state, decodeGameLevel(toStd(spec.lines())));
+    SetUpLevelState(state, decodeGameLevel(toStd(level.lines())));
     painter.drawStaticArena(state, [&cells] { ++cells; });
 
     EXPECT_EQ(cells, kRows * kCols);
@@ -76,12 +76,12 @@ TEST_F(ArenaPainterTest, StaticArenaDrawsEveryTileOnBothPicturesAndLeavesOutTheE
 }
 
 TEST_F(ArenaPainterTest, DoorsCoverTheirCellsTilesAndFalseKirpLooksLikeKirp) {
-    test::LevelSpec spec = test::simpleLevel();
-    spec.manDoor = {4, 20};     // on the brick floor
-    spec.shetsDoor = {10, 19};  // on the treasure
-    spec.set(8, 8, FalseKirp);
-    spec.set(8, 9, Kirp);
-    setUpLevel(spec);
+    test::LevelSpec level = test::simpleLevel();
+    level.manDoor = {4, 20};     // on the brick floor
+    level.shetsDoor = {10, 19};  // on the treasure
+    level.set(8, 8, FalseKirp);
+    level.set(8, 9, Kirp);
+    setUpLevel(level);
     EXPECT_TRUE(cellIsAll(arenaBitmap, 20, 4, tileColour(ManDoor)));
     EXPECT_TRUE(cellIsAll(arenaBitmap, 19, 10, tileColour(ShetsDoor)));
     for (int y = 0; y < 20; ++y)
@@ -101,10 +101,10 @@ TEST_F(ArenaPainterTest, CodesWithoutATileDrawNothing) {
 }
 
 TEST_F(ArenaPainterTest, SceneOrsTheManOntoTheArenaAndRestoresHisOldSquare) {
-    test::LevelSpec spec = test::simpleLevel();
-    spec.set(10, 10, Roupe);
-    spec.shets.clear();
-    setUpLevel(spec);
+    test::LevelSpec level = test::simpleLevel();
+    level.set(10, 10, Roupe);
+    level.shets.clear();
+    setUpLevel(level);
     state.ManX = 200;
     state.ManY = 200;  // on the rope
     state.ManFrame = 3;
@@ -128,8 +128,8 @@ TEST_F(ArenaPainterTest, SceneOrsTheManOntoTheArenaAndRestoresHisOldSquare) {
 }
 
 TEST_F(ArenaPainterTest, SceneDrawsDevilsAndAnimatedCellsIntoBothPictures) {
-    test::LevelSpec spec = test::simpleLevel();
-    setUpLevel(spec);
+    test::LevelSpec level = test::simpleLevel();
+    setUpLevel(level);
     state.ShetsFrame[0] = 2;
     state.ShetsSpriteRow[0] = 276;
     state.ManFrame = 0;  // nothing to draw for a frame before the first

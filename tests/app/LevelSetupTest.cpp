@@ -83,11 +83,11 @@ TEST_F(LevelSetupTest, ArenaAndArenaBitmapAgreeAndTheExitDoorIsInNeither) {
 }
 
 TEST_F(LevelSetupTest, CountersComeFromTheFileEveryTime) {
-    LevelSpec spec = test::simpleLevel();
-    spec.set(5, 5, Klad);
-    spec.set(6, 6, Klad);
-    spec.shetsLine = QStringLiteral("050506061");  // nine characters: two devils
-    test::writeLevel(dir.path(), 3, spec);
+    LevelSpec level = test::simpleLevel();
+    level.set(5, 5, Klad);
+    level.set(6, 6, Klad);
+    level.shetsLine = QStringLiteral("050506061");  // nine characters: two devils
+    test::writeLevel(dir.path(), 3, level);
     ctx.state.LevelNumber = 3;
     ctx.state.Lives = 0;
     ctx.state.KladsLeft = 99;
@@ -98,7 +98,7 @@ TEST_F(LevelSetupTest, CountersComeFromTheFileEveryTime) {
     EXPECT_EQ(ctx.state.ShetsCount, 2);
     EXPECT_EQ(ctx.state.ShetsX[1], 120);
     EXPECT_EQ(mainForm->KladsLabel->text(), QStringLiteral("кладов: 3"));
-    EXPECT_EQ(dataForm->LevelData, spec.lines());
+    EXPECT_EQ(dataForm->LevelData, level.lines());
 
     ctx.state.Lives = 1;
     QPointer<TManControl> first = mainForm->ManThread;
@@ -111,9 +111,9 @@ TEST_F(LevelSetupTest, CountersComeFromTheFileEveryTime) {
 }
 
 TEST_F(LevelSetupTest, ALevelWithoutTreasuresStartsAtZero) {
-    LevelSpec spec = test::simpleLevel();
-    spec.set(19, 10, Empty);
-    test::writeLevel(dir.path(), 2, spec);
+    LevelSpec level = test::simpleLevel();
+    level.set(19, 10, Empty);
+    test::writeLevel(dir.path(), 2, level);
     ctx.state.LevelNumber = 2;
     mainForm->SetLevel();
     EXPECT_EQ(ctx.state.KladsLeft, 0);
