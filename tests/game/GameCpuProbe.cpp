@@ -9,9 +9,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <cstdio>
 
 #include "GameForms.h"
@@ -34,6 +36,14 @@ bool copyFolder(const QString& from, const QString& to) {
         }
     }
     return QDir(from + QStringLiteral("/levels")).exists();
+}
+
+// Lets the program run undisturbed (QTest::qWait would wake up every 10 ms
+// and be counted against the game).
+void play(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 }  // namespace
@@ -74,9 +84,9 @@ int main(int argc, char** argv) {
     QElapsedTimer wall;
     wall.start();
     const double cpu0 = cpuSeconds();
-    QTest::qWait(seconds * 500);
+    play(seconds * 500);
     QTest::keyPress(form, Qt::Key_Right);
-    QTest::qWait(seconds * 500);
+    play(seconds * 500);
     QTest::keyRelease(form, Qt::Key_Right);
     const double cpu = cpuSeconds() - cpu0;
     const double elapsed = wall.elapsed() / 1000.0;
