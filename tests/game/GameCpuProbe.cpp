@@ -5,6 +5,7 @@
 //
 //   game_cpu_probe <game folder> [level] [seconds]
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QDir>
@@ -15,6 +16,7 @@
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
+#include <map>
 
 #include "GameForms.h"
 #include "TambApplication.h"
@@ -36,6 +38,24 @@ bool copyFolder(const QString& from, const QString& to) {
         }
     }
     return QDir(from + QStringLiteral("/levels")).exists();
+}
+
+// CPU seconds of each thread of the process, by thread name.
+std::map<QString, double> threadSeconds() {
+    std::map<QString, double> out;
+    const double tick = static_cast<double>(sysconf(_SC_CLK_TCK));
+    for (const QString& tid : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile stat(QStringLiteral("/proc/self/task/%1/stat").arg(tid));
+        if (!stat.open(QIODevice::ReadOnly)) continue;
+        const QString text = QString::fromLatin1(stat.readAll());
+        const int open = text.indexOf(QLatin1Char('(')), close = text.lastIndexOf(QLatin1Char(')'));
+        const QStringList fields = text.mid(close + 2).split(QLatin1Char(' '));
+        if (open < 0 || fields.size() < 13) continue;
+        // utime and stime are fields 14 and 15 of the line, 12 and 13 after the name.
+        out[text.mid(open + 1, close - open - 1) + QLatin1Char('#') + tid] +=
+            (fields[11].toDouble() + fields[12].toDouble()) / tick;
+    }
+    return out;
 }
 
 // Lets the program run undisturbed (QTest::qWait would wake up every 10 ms
@@ -84,14 +104,21 @@ int main(int argc, char** argv) {
     QElapsedTimer wall;
     wall.start();
     const double cpu0 = cpuSeconds();
+    const auto threads0 = threadSeconds();
     play(seconds * 500);
     QTest::keyPress(form, Qt::Key_Right);
     play(seconds * 500);
     QTest::keyRelease(form, Qt::Key_Right);
     const double cpu = cpuSeconds() - cpu0;
+    const auto threads1 = threadSeconds();
     const double elapsed = wall.elapsed() / 1000.0;
     std::printf("level %d, %.1f s of play: %.3f s CPU = %.2f%% of one core (platform %s)\n", level, elapsed, cpu,
                 100.0 * cpu / elapsed, qPrintable(QGuiApplication::platformName()));
+    for (const auto& [name, seconds1] : threads1) {
+        const auto before = threads0.find(name);
+        const double used = seconds1 - (before == threads0.end() ? 0.0 : before->second);
+        if (used > 0) std::printf("  thread %s: %.2f%%\n", qPrintable(name), 100.0 * used / elapsed);
+    }
     tamb::TManControl::stop(form->ManThread, forms.ctx.state);
     return 0;
 }
