@@ -141,18 +141,20 @@ TEST_F(GameKeys, AnyKeyEndsThePause) {
 TEST_F(GameKeys, ArrowDuringPauseWakesTheThreadAtOnce) {
     std::atomic<int> ticks{0};
     auto& state = forms->ctx.state;
-    state.GameDelay = GameDelayForSpeed(0);  // 80 ms slices while paused
+    // One-second slices while paused: a wake that did not come would be plain.
+    state.GameDelay = 970 * 200000;
     state.Command = Command::Stop;
     click(Qt::Key_Pause);
     form->ManThread = new TManControl(state, *form->GameThreadHost, [&](GameState&, GameHost&) { ++ticks; },
                                       std::make_unique<SteadyGameClock>());
-    QTest::qWait(250);
+    // Past the first tick time, into the pause slices.
+    QTest::qWait(1300);
     EXPECT_EQ(ticks, 0);
     QElapsedTimer timer;
     timer.start();
     press(Qt::Key_Right);
     ASSERT_TRUE(QTest::qWaitFor([&] { return ticks > 0; }, 2000));
-    EXPECT_LT(timer.elapsed(), 70);
+    EXPECT_LT(timer.elapsed(), 300);
     TManControl::stop(form->ManThread, state);
 }
 

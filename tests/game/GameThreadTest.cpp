@@ -139,12 +139,14 @@ TEST(GameThread, RealClockGivesAboutTheTickRate) {
 TEST(GameThread, PauseRunsNoTickAndAnyOtherCommandResumesAtOnce) {
     GameState state;
     NullGameHost host;
-    state.GameDelay = GameDelayForSpeed(0);  // 80 ms
+    // One-second slices while paused: a wake that did not come would be plain.
+    state.GameDelay = 970 * 200000;
     state.Command = Command::Pause;
     std::atomic<int> ticks{0};
     QPointer<TManControl> thread =
         new TManControl(state, host, [&](GameState&, GameHost&) { ++ticks; }, std::make_unique<SteadyGameClock>());
-    QTest::qWait(400);
+    // Past the first tick time, into the pause slices.
+    QTest::qWait(1300);
     EXPECT_EQ(ticks, 0);
     EXPECT_TRUE(thread->isRunning());
     EXPECT_EQ(thread->priority(), QThread::LowestPriority);
@@ -153,8 +155,8 @@ TEST(GameThread, PauseRunsNoTickAndAnyOtherCommandResumesAtOnce) {
     state.Command = Command::Right;
     thread->wake();
     ASSERT_TRUE(QTest::qWaitFor([&] { return ticks > 0; }, 2000));
-    // Woken, the thread does not wait out its 80 ms slice.
-    EXPECT_LT(timer.elapsed(), 70);
+    // Woken, the thread does not wait out its slice.
+    EXPECT_LT(timer.elapsed(), 300);
     TManControl::stop(thread, state);
     EXPECT_TRUE(thread.isNull());
 }
