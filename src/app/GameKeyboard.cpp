@@ -1,5 +1,6 @@
 #include "GameKeyboard.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include "ImageView.h"
@@ -75,6 +76,10 @@ void GameKeyboard::FormKeyUp(int key) {
 void GameKeyboard::leaveGame() {
     TMainForm& form = *ctx_.MainForm;
     setCommand(Command::Exit);
+    // The game may have ended by itself a moment ago; the animation timer
+    // must not begin the next level under the menu. The next level setup
+    // starts it again.
+    if (form.AnimationTimer) form.AnimationTimer->stop();
     // Only a thread that still exists is waited for; it may be sitting in
     // a drawing call, which the wait keeps serving.
     TManControl::waitForEnd(form.ManThread);

@@ -171,6 +171,7 @@ TEST_F(GameKeys, SpaceWithoutAGameShowsTheMenuAndNothingElse) {
 TEST_F(GameKeys, SpaceEndsTheGameThreadWhileServingItsDrawingCalls) {
     auto& state = forms->ctx.state;
     state.Command = Command::Stop;
+    form->AnimationTimer->start();
     std::atomic<int> ticks{0};
     // A thread that spends its ticks waiting for the screen.
     form->ManThread = new TManControl(
@@ -187,6 +188,7 @@ TEST_F(GameKeys, SpaceEndsTheGameThreadWhileServingItsDrawingCalls) {
     click(Qt::Key_Space);
     EXPECT_EQ(closer.shown, 1);
     EXPECT_TRUE(threadGoneAtMenu) << "the menu comes after the thread has ended";
+    EXPECT_FALSE(form->AnimationTimer->isActive()) << "no level may begin under the menu";
     EXPECT_TRUE(form->ManThread.isNull());
     // A second Space finds no thread and does no harm either.
     closer.shown = 0;
