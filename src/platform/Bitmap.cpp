@@ -48,12 +48,17 @@ void Bitmap::copyRect(const QRect& dstRect, const Bitmap& src, const QRect& srcR
     const int srcW = from.width(), srcH = from.height();
     const bool paint = mode_ == CopyMode::SourcePaint;
     const bool unscaled = dw == sw && dh == sh;
+    // Row pointers from one detach per copy, not one per row.
+    const uchar* srcBits = from.constBits();
+    const qsizetype srcStride = from.bytesPerLine();
+    uchar* dstBits = image_.bits();
+    const qsizetype dstStride = image_.bytesPerLine();
     for (int y = clip.top(); y <= clip.bottom(); ++y) {
         const int sy = srcRect.top() + (unscaled ? y - dstRect.top()
                                                  : static_cast<int>((static_cast<int64_t>(y - dstRect.top()) * sh) / dh));
         if (sy < 0 || sy >= srcH) continue;
-        const auto* sline = reinterpret_cast<const QRgb*>(from.constScanLine(sy));
-        auto* dline = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        const auto* sline = reinterpret_cast<const QRgb*>(srcBits + sy * srcStride);
+        auto* dline = reinterpret_cast<QRgb*>(dstBits + y * dstStride);
         if (unscaled) {
             // The common case (restores, sprites at full size): no per-pixel division.
             int x0 = clip.left(), x1 = clip.right();
