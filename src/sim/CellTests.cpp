@@ -152,10 +152,13 @@ bool NoShetsAbove(const GameState& s, int y, int x) {
     return true;
 }
 
+namespace {
+
 // The first slot found exactly at (X, Y) is the devil itself; a second one
 // there means two devils share the spot, and then neither blocks the other
 // so they can separate.
-bool NoShetsLeft(const GameState& s, int y, int x) {
+template <typename Overlaps>
+bool NoShetsBeside(const GameState& s, int y, int x, Overlaps overlaps) {
     bool seen = false;
     bool r = true;
     const int n = s.ShetsCount;
@@ -165,28 +168,21 @@ bool NoShetsLeft(const GameState& s, int y, int x) {
         if (sx == x && sy == y) {
             if (seen) return true;
             seen = true;
-        } else if (sy == y && sx < x && x < sx + kCellSize) {
+        } else if (sy == y && overlaps(sx)) {
             r = false;
         }
     }
     return r;
 }
 
+}  // namespace
+
+bool NoShetsLeft(const GameState& s, int y, int x) {
+    return NoShetsBeside(s, y, x, [x](int sx) { return sx < x && x < sx + kCellSize; });
+}
+
 bool NoShetsRight(const GameState& s, int y, int x) {
-    bool seen = false;
-    bool r = true;
-    const int n = s.ShetsCount;
-    for (int k = 0; k < n; ++k) {
-        const int sx = s.ShetsX[k];
-        const int sy = s.ShetsY[k];
-        if (sx == x && sy == y) {
-            if (seen) return true;
-            seen = true;
-        } else if (sy == y && sx - kCellSize < x && x < sx) {
-            r = false;
-        }
-    }
-    return r;
+    return NoShetsBeside(s, y, x, [x](int sx) { return sx - kCellSize < x && x < sx; });
 }
 
 bool OnRope(const GameState& s, int y, int x) {

@@ -1,5 +1,7 @@
 #include "AsciiLevel.h"
 
+#include "HeadlessRun.h"
+
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -107,26 +109,6 @@ void writeLines(const std::string& path, const std::vector<std::string>& lines) 
     if (!out) throw std::runtime_error("cannot write " + path);
     for (const std::string& l : lines) out << l << "\r\n";
     if (!out.flush()) throw std::runtime_error("cannot write " + path);
-}
-
-std::vector<std::string> splitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::string cur;
-    bool pending = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r' || c == '\n') {
-            lines.push_back(cur);
-            cur.clear();
-            pending = false;
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        } else {
-            cur += c;
-            pending = true;
-        }
-    }
-    if (pending) lines.push_back(cur);
-    return lines;
 }
 
 std::string levelCheckName(LevelCheck check) {

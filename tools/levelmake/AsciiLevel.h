@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "HeadlessRun.h"  // splitLines
 #include "LevelCodec.h"
 
 namespace tamb::levelmake {
@@ -30,8 +31,6 @@ std::string gridToAscii(const EditorGrid& grid);
 // Whole-file helpers: text files with CR LF after every line.
 std::string readFile(const std::string& path);
 void writeLines(const std::string& path, const std::vector<std::string>& lines);
-// Accepts CR LF, LF or CR line ends; no empty last line for a final end.
-std::vector<std::string> splitLines(const std::string& text);
 
 // Encodes the level as the editor saves it; throws when the editor would
 // refuse it.
