@@ -176,8 +176,12 @@ void TParamsForm::playSound(const QString& name) {
 }
 
 void TParamsForm::showEvent(QShowEvent* event) {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+    // Centred over the game's forms, which is where the player looks on a
+    // screen larger than the game.
+    QRect area;
+    if (ctx_.MainForm && ctx_.MainForm->isVisible()) area = ctx_.MainForm->geometry();
+    else if (const QScreen* screen = QGuiApplication::primaryScreen()) area = screen->geometry();
+    if (area.isValid()) move(area.center() - rect().center());
     QDialog::showEvent(event);
 }
 
