@@ -18,21 +18,30 @@ QRect aroundRect(int x, int y) { return QRect(x - 8, y - 8, 36, 36); }
 
 bool isAnimated(int v) { return (v >= 20 && v <= 30) || (v >= 40 && v <= 55) || (v >= 60 && v <= 63); }
 
+}  // namespace
+
 // Everything a scene step may have changed: the squares around the man and
-// the devils (they reach past the old pictures) and every animated cell.
-QRegion sceneRegion(const GameState& s) {
-    QRegion region(aroundRect(s.ManX, s.ManY));
+// the devils (they reach past the old pictures) and every animated cell
+// whose frame differs from the one last shown there. A cell whose frame
+// did not change holds the same pixels, so the screen needs nothing there.
+QRegion ScreenGameHost::sceneRegion(const GameState& s) {
+    rects_.clear();
+    rects_.push_back(aroundRect(s.ManX, s.ManY));
     const int count = std::clamp<int>(s.ShetsCount, 0, kMaxShets);
-    for (int k = 0; k < count; ++k) region += aroundRect(s.ShetsX[k], s.ShetsY[k]);
+    for (int k = 0; k < count; ++k) rects_.push_back(aroundRect(s.ShetsX[k], s.ShetsY[k]));
     for (int i = 0; i < kRows * kCols; ++i) {
-        if (isAnimated(s.CellStates[i])) region += cellRect(i / kCols, i % kCols);
+        const int v = s.CellStates[i];
+        if (isAnimated(v) && shownFrames_[static_cast<size_t>(i)] != v) {
+            shownFrames_[static_cast<size_t>(i)] = v;
+            rects_.push_back(cellRect(i / kCols, i % kCols));
+        }
     }
+    QRegion region;
+    for (const QRect& r : rects_) region += r;
     return region;
 }
 
-}  // namespace
-
-ScreenGameHost::ScreenGameHost(AppContext& ctx, TMainForm& form) : ctx_(ctx), form_(form) {}
+ScreenGameHost::ScreenGameHost(AppContext& ctx, TMainForm& form) : ctx_(ctx), form_(form) { forgetShownFrames(); }
 
 void ScreenGameHost::drawScene(const GameState& s) {
     form_.painter().drawScene(s);

@@ -1,4 +1,10 @@
 #pragma once
+#include <QRect>
+#include <QRegion>
+#include <array>
+#include <vector>
+
+#include "CellCodes.h"
 #include "GameHost.h"
 
 namespace tamb {
@@ -21,9 +27,17 @@ public:
     void threadPlaysound(std::string_view event) override;
     void drawRegrowthFrame(const GameState& s, int row, int col, int v) override;
 
+    // Forgets which animated frames are on the screen (after the whole
+    // arena was drawn anew).
+    void forgetShownFrames() { shownFrames_.fill(-1); }
+
 private:
+    QRegion sceneRegion(const GameState& s);
+
     AppContext& ctx_;
     TMainForm& form_;
+    std::array<int, kRows * kCols> shownFrames_{};
+    std::vector<QRect> rects_;
 };
 
 }  // namespace tamb

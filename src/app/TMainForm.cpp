@@ -208,6 +208,7 @@ void TMainForm::SetLevel() {
         if (prepare) prepare->advanceProgress();
     });
     refreshArena();
+    host_.forgetShownFrames();
 
     s.GameResult = GameResult::Normal;
     StartManThread();

@@ -46,7 +46,8 @@ void UiGameHost::runOnUi(std::function<void()> fn) {
         std::lock_guard lock(mutex_);
         calls_.push_back(&call);
     }
-    QMetaObject::invokeMethod(this, "serveCalls", Qt::QueuedConnection);
+    // A functor rather than a method name: no lookup by name on every tick.
+    QMetaObject::invokeMethod(this, [this] { serveCalls(); }, Qt::QueuedConnection);
     std::unique_lock lock(mutex_);
     done_.wait(lock, [&] { return call.done; });
 }

@@ -27,8 +27,9 @@ void ImageView::paintEvent(QPaintEvent* event) {
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     // Paint only the rectangles asked for: a game tick dirties a few small
     // squares scattered over the arena, not their bounding box.
+    const QRect canvas = bitmap_.image().rect();
     for (const QRect& r : event->region()) {
-        p.fillRect(r, Qt::black);
+        if (!canvas.contains(r)) p.fillRect(r, Qt::black);
         if (!bitmap_.isNull()) p.drawImage(r.topLeft(), bitmap_.image(), r);
     }
 }

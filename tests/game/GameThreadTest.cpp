@@ -277,6 +277,45 @@ TEST(ScreenGameHost, TheArenaRepaintsOnlyWhatWasDrawn) {
     QDir::setCurrent(saved);
 }
 
+TEST(ScreenGameHost, AnAnimatedCellIsRepaintedWhenItsFrameChanges) {
+    QTemporaryDir dir;
+    const QString saved = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    {
+        test::GameForms forms;
+        forms.main->ArenaBitmap = Bitmap(640, 440);
+        forms.main->Arena->setCanvasSize(640, 440);
+        forms.main->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(forms.main.get()));
+        QTest::qWait(50);
+        GameState& state = forms.ctx.state;
+        state.ManX = 300;
+        state.ManY = 100;
+        state.ShetsCount = 0;
+        state.setCellState(20, 5, 20);  // a treasure far from the man
+        const QRect cell(100, 400, 20, 20);
+        GameHost& host = forms.main->screenHost();
+        PaintLog first, second, third;
+        forms.main->Arena->installEventFilter(&first);
+        host.drawScene(state);
+        QTest::qWait(50);
+        forms.main->Arena->removeEventFilter(&first);
+        forms.main->Arena->installEventFilter(&second);
+        host.drawScene(state);  // same frame: nothing new to show there
+        QTest::qWait(50);
+        forms.main->Arena->removeEventFilter(&second);
+        forms.main->Arena->installEventFilter(&third);
+        state.setCellState(20, 5, 21);
+        host.drawScene(state);
+        QTest::qWait(50);
+        EXPECT_TRUE(first.painted.contains(cell));
+        EXPECT_FALSE(second.painted.intersects(cell));
+        EXPECT_TRUE(second.painted.contains(QRect(292, 92, 36, 36)));
+        EXPECT_TRUE(third.painted.contains(cell));
+    }
+    QDir::setCurrent(saved);
+}
+
 TEST(UiGameHost, ExitIsSeenWhileTheThreadKeepsDrawing) {
     // The thread spends most of its time waiting for the screen; telling
     // it to end from the screen's thread must not deadlock.
