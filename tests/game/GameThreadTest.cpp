@@ -9,6 +9,7 @@
 #include <QPaintEvent>
 #include <QTest>
 #include <atomic>
+#include <memory>
 #include <chrono>
 #include <vector>
 
@@ -244,76 +245,73 @@ public:
     }
 };
 
-TEST(ScreenGameHost, TheArenaRepaintsOnlyWhatWasDrawn) {
-    QTemporaryDir dir;
-    const QString saved = QDir::currentPath();
-    QDir::setCurrent(dir.path());
-    {
-        test::GameForms forms;
-        forms.main->ArenaBitmap = Bitmap(640, 440);
-        forms.main->Arena->setCanvasSize(640, 440);
-        forms.main->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(forms.main.get()));
+// The game screen shown in a game folder of its own, with a blank arena
+// and the man alone at (300, 100).
+class ScreenArena : public ::testing::Test {
+protected:
+    void SetUp() override {
+        saved_ = QDir::currentPath();
+        QDir::setCurrent(dir_.path());
+        forms_ = std::make_unique<test::GameForms>();
+        forms_->main->ArenaBitmap = Bitmap(640, 440);
+        forms_->main->Arena->setCanvasSize(640, 440);
+        forms_->main->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(forms_->main.get()));
         QTest::qWait(50);
-        PaintLog log;
-        forms.main->Arena->installEventFilter(&log);
-        GameState& state = forms.ctx.state;
-        state.ManX = 300;
-        state.ManY = 100;
-        state.ShetsCount = 0;
-        state.RedrawX = 100;
-        state.RedrawY = 200;
-        // Through the game thread's hand-over, as in play.
-        UiGameHost host(forms.main->screenHost());
-        host.restoreAround(state);
-        host.burnBrick(state, 10, 20);
-        host.drawScene(state);
-        QTest::qWait(50);
-        EXPECT_TRUE(log.painted.contains(QRect(92, 192, 36, 36)));
-        EXPECT_TRUE(log.painted.contains(QRect(400, 200, 20, 20)));
-        EXPECT_TRUE(log.painted.contains(QRect(292, 92, 36, 36)));
-        EXPECT_FALSE(log.painted.contains(QRect(600, 400, 20, 20)));  // only what changed
+        state().ManX = 300;
+        state().ManY = 100;
+        state().ShetsCount = 0;
     }
-    QDir::setCurrent(saved);
+    void TearDown() override {
+        forms_.reset();
+        QDir::setCurrent(saved_);
+    }
+    GameState& state() { return forms_->ctx.state; }
+    GameHost& screenHost() { return forms_->main->screenHost(); }
+    // What the arena repainted while `step` ran (and the paints it caused).
+    template <typename Step>
+    QRegion paintedBy(Step step) {
+        PaintLog log;
+        forms_->main->Arena->installEventFilter(&log);
+        step();
+        QTest::qWait(50);
+        forms_->main->Arena->removeEventFilter(&log);
+        return log.painted;
+    }
+
+private:
+    QTemporaryDir dir_;
+    QString saved_;
+    std::unique_ptr<test::GameForms> forms_;
+};
+
+TEST_F(ScreenArena, RepaintsOnlyWhatWasDrawn) {
+    state().RedrawX = 100;
+    state().RedrawY = 200;
+    // Through the game thread's hand-over, as in play.
+    UiGameHost host(screenHost());
+    const QRegion painted = paintedBy([&] {
+        host.restoreAround(state());
+        host.burnBrick(state(), 10, 20);
+        host.drawScene(state());
+    });
+    EXPECT_TRUE(painted.contains(QRect(92, 192, 36, 36)));
+    EXPECT_TRUE(painted.contains(QRect(400, 200, 20, 20)));
+    EXPECT_TRUE(painted.contains(QRect(292, 92, 36, 36)));
+    EXPECT_FALSE(painted.contains(QRect(600, 400, 20, 20)));  // only what changed
 }
 
-TEST(ScreenGameHost, AnAnimatedCellIsRepaintedWhenItsFrameChanges) {
-    QTemporaryDir dir;
-    const QString saved = QDir::currentPath();
-    QDir::setCurrent(dir.path());
-    {
-        test::GameForms forms;
-        forms.main->ArenaBitmap = Bitmap(640, 440);
-        forms.main->Arena->setCanvasSize(640, 440);
-        forms.main->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(forms.main.get()));
-        QTest::qWait(50);
-        GameState& state = forms.ctx.state;
-        state.ManX = 300;
-        state.ManY = 100;
-        state.ShetsCount = 0;
-        state.setCellState(20, 5, 20);  // a treasure far from the man
-        const QRect cell(100, 400, 20, 20);
-        GameHost& host = forms.main->screenHost();
-        PaintLog first, second, third;
-        forms.main->Arena->installEventFilter(&first);
-        host.drawScene(state);
-        QTest::qWait(50);
-        forms.main->Arena->removeEventFilter(&first);
-        forms.main->Arena->installEventFilter(&second);
-        host.drawScene(state);  // same frame: nothing new to show there
-        QTest::qWait(50);
-        forms.main->Arena->removeEventFilter(&second);
-        forms.main->Arena->installEventFilter(&third);
-        state.setCellState(20, 5, 21);
-        host.drawScene(state);
-        QTest::qWait(50);
-        EXPECT_TRUE(first.painted.contains(cell));
-        EXPECT_FALSE(second.painted.intersects(cell));
-        EXPECT_TRUE(second.painted.contains(QRect(292, 92, 36, 36)));
-        EXPECT_TRUE(third.painted.contains(cell));
-    }
-    QDir::setCurrent(saved);
+TEST_F(ScreenArena, AnAnimatedCellIsRepaintedWhenItsFrameChanges) {
+    state().setCellState(20, 5, 20);  // a treasure far from the man
+    const QRect cell(100, 400, 20, 20);
+    const QRegion first = paintedBy([&] { screenHost().drawScene(state()); });
+    const QRegion second = paintedBy([&] { screenHost().drawScene(state()); });  // same frame
+    state().setCellState(20, 5, 21);
+    const QRegion third = paintedBy([&] { screenHost().drawScene(state()); });
+    EXPECT_TRUE(first.contains(cell));
+    EXPECT_FALSE(second.intersects(cell));
+    EXPECT_TRUE(second.contains(QRect(292, 92, 36, 36)));
+    EXPECT_TRUE(third.contains(cell));
 }
 
 TEST(UiGameHost, ExitIsSeenWhileTheThreadKeepsDrawing) {
