@@ -1,18 +1,18 @@
 // The game thread's loop, its pacing and its hand-over to the user-interface thread.
 #include <gtest/gtest.h>
-#include "GameForms.h"
-#include <QDir>
-#include <QTemporaryDir>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QPaintEvent>
+#include <QTemporaryDir>
 #include <QTest>
 #include <atomic>
-#include <memory>
 #include <chrono>
+#include <memory>
 #include <vector>
 
+#include "GameForms.h"
 #include "ImageView.h"
 #include "RecordingHost.h"
 #include "Rules.h"
