@@ -46,8 +46,9 @@ void UiGameHost::runOnUi(std::function<void()> fn) {
         std::lock_guard lock(mutex_);
         calls_.push_back(&call);
     }
-    // A functor rather than a method name: no lookup by name on every tick.
-    QMetaObject::invokeMethod(this, [this] { serveCalls(); }, Qt::QueuedConnection);
+    // By name, not a functor: a functor's slot object would be freed by
+    // whichever thread lets go of it last, out of the thread checker's sight.
+    QMetaObject::invokeMethod(this, "serveCalls", Qt::QueuedConnection);
     std::unique_lock lock(mutex_);
     done_.wait(lock, [&] { return call.done; });
 }
