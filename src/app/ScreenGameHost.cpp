@@ -2,8 +2,8 @@
 
 #include <QRegion>
 #include <algorithm>
+#include <cstdlib>
 
-#include "GameState.h"
 #include "SoundEffects.h"
 #include "TMainForm.h"
 
@@ -16,19 +16,74 @@ QRect cellRect(int row, int col) { return QRect(col * kCellSize, row * kCellSize
 // The square a restore repaints around a body at (x, y).
 QRect aroundRect(int x, int y) { return QRect(x - 8, y - 8, 36, 36); }
 
+QRect figureRect(int x, int y) { return QRect(x, y, kCellSize, kCellSize); }
+
 bool isAnimated(int v) { return (v >= 20 && v <= 30) || (v >= 40 && v <= 55) || (v >= 60 && v <= 63); }
 
 }  // namespace
 
-// Everything a scene step may have changed: the squares around the man and
-// the devils (they reach past the old pictures) and every animated cell
-// whose frame differs from the one last shown there. A cell whose frame
-// did not change holds the same pixels, so the screen needs nothing there.
+ScreenGameHost::ScreenGameHost(AppContext& ctx, TMainForm& form) : ctx_(ctx), form_(form) { forgetShownFrames(); }
+
+void ScreenGameHost::forgetShownFrames() {
+    shownFrames_.fill(-1);
+    shownLooks_.fill(Look{});
+    mixed_.fill(false);
+    touched_ = QRegion();
+}
+
+// A scene restores the square around every figure from the arena bitmap
+// and draws the figures anew, so the screen can only change where a figure
+// was or now is, in mixed cells under those squares, where something was
+// drawn since the last scene and in animated cells whose frame moved on.
+// A figure that neither moved nor changed its picture leaves its pixels as
+// they were.
+void ScreenGameHost::addFigure(Look& shown, const Look& now) {
+    addMixedCellsIn(aroundRect(now.x, now.y));
+    if (!shown.known) {
+        rects_.push_back(aroundRect(now.x, now.y));
+    } else if (shown != now) {
+        if (std::abs(now.x - shown.x) <= 8 && std::abs(now.y - shown.y) <= 8) {
+            rects_.push_back(figureRect(shown.x, shown.y).united(figureRect(now.x, now.y)));
+        } else {
+            // A jump (caught, back at the door): the old picture is the
+            // rules' to wipe; the new place gets its whole square.
+            rects_.push_back(figureRect(shown.x, shown.y));
+            rects_.push_back(aroundRect(now.x, now.y));
+        }
+    }
+    shown = now;
+}
+
+void ScreenGameHost::markMixed(int row, int col) {
+    touched_ += cellRect(row, col);
+    if (row >= 0 && row < kRows && col >= 0 && col < kCols) mixed_[static_cast<size_t>(row * kCols + col)] = true;
+}
+
+void ScreenGameHost::addMixedCellsIn(const QRect& square) {
+    const QRect cells = square.intersected(QRect(0, 0, kArenaWidth, kArenaHeight));
+    if (cells.isEmpty()) return;
+    for (int row = cells.top() / kCellSize; row <= cells.bottom() / kCellSize; ++row) {
+        for (int col = cells.left() / kCellSize; col <= cells.right() / kCellSize; ++col) {
+            bool& mixed = mixed_[static_cast<size_t>(row * kCols + col)];
+            if (!mixed) continue;
+            const QRect cell = cellRect(row, col);
+            rects_.push_back(square.intersected(cell));
+            // Restored whole, the cell matches the bitmap again.
+            if (square.contains(cell)) mixed = false;
+        }
+    }
+}
+
 QRegion ScreenGameHost::sceneRegion(const GameState& s) {
     rects_.clear();
-    rects_.push_back(aroundRect(s.ManX, s.ManY));
+    addFigure(shownLooks_[0], Look{s.ManX, s.ManY, s.ManFrame, s.ManSpriteRow, s.GameResult == GameResult::Normal, true});
     const int count = std::clamp<int>(s.ShetsCount, 0, kMaxShets);
-    for (int k = 0; k < count; ++k) rects_.push_back(aroundRect(s.ShetsX[k], s.ShetsY[k]));
+    for (int k = 0; k < count; ++k) {
+        addFigure(shownLooks_[static_cast<size_t>(k) + 1],
+                  Look{s.ShetsX[k], s.ShetsY[k], s.ShetsFrame[k], s.ShetsSpriteRow[k], true, true});
+    }
+    rects_.insert(rects_.end(), touched_.begin(), touched_.end());
+    touched_ = QRegion();
     for (int i = 0; i < kRows * kCols; ++i) {
         const int v = s.CellStates[i];
         if (isAnimated(v) && shownFrames_[static_cast<size_t>(i)] != v) {
@@ -41,25 +96,30 @@ QRegion ScreenGameHost::sceneRegion(const GameState& s) {
     return region;
 }
 
-ScreenGameHost::ScreenGameHost(AppContext& ctx, TMainForm& form) : ctx_(ctx), form_(form) { forgetShownFrames(); }
-
 void ScreenGameHost::drawScene(const GameState& s) {
     form_.painter().drawScene(s);
-    form_.refreshArena(sceneRegion(s));
+    const QRegion region = sceneRegion(s);
+    if (!region.isEmpty()) form_.repaintArenaNow(region);
 }
 
 void ScreenGameHost::restoreAround(const GameState& s) {
     form_.painter().restoreAround(s.RedrawX, s.RedrawY);
-    form_.refreshArena(aroundRect(s.RedrawX, s.RedrawY));
+    const QRect square = aroundRect(s.RedrawX, s.RedrawY);
+    touched_ += square;
+    form_.refreshArena(square);
 }
 
 void ScreenGameHost::takeKlad(const GameState&, int row, int col) {
+    // Only the arena bitmap changes now; the screen follows with the next
+    // scene, which restores the man's square over it.
     form_.painter().takeKlad(row, col);
+    markMixed(row, col);
     form_.KladsLabelUpdate();
 }
 
 void ScreenGameHost::burnBrick(const GameState&, int row, int col) {
     form_.painter().burnBrick(row, col);
+    touched_ += cellRect(row, col);
     form_.refreshArena(cellRect(row, col));
 }
 
@@ -69,6 +129,7 @@ void ScreenGameHost::threadPlaysound(std::string_view event) { ThreadPlaysound(c
 
 void ScreenGameHost::drawRegrowthFrame(const GameState&, int row, int col, int v) {
     form_.painter().drawRegrowthFrame(row, col, v);
+    markMixed(row, col);
     form_.refreshArena(cellRect(row, col));
 }
 

@@ -6,6 +6,7 @@
 
 #include "CellCodes.h"
 #include "GameHost.h"
+#include "GameState.h"
 
 namespace tamb {
 
@@ -27,16 +28,34 @@ public:
     void threadPlaysound(std::string_view event) override;
     void drawRegrowthFrame(const GameState& s, int row, int col, int v) override;
 
-    // Forgets which animated frames are on the screen (after the whole
-    // arena was drawn anew).
-    void forgetShownFrames() { shownFrames_.fill(-1); }
+    // Forgets what is on the screen (after the whole arena was drawn anew):
+    // the next scene repaints every figure's square and animated cell.
+    void forgetShownFrames();
 
 private:
+    // How one figure was last put on the screen.
+    struct Look {
+        int x = 0, y = 0, frame = 0, row = 0;
+        bool drawn = false;
+        bool known = false;
+        bool operator==(const Look&) const = default;
+    };
     QRegion sceneRegion(const GameState& s);
+    void addFigure(Look& shown, const Look& now);
+    void addMixedCellsIn(const QRect& square);
+    void markMixed(int row, int col);
 
     AppContext& ctx_;
     TMainForm& form_;
     std::array<int, kRows * kCols> shownFrames_{};
+    std::array<Look, 1 + kMaxShets> shownLooks_{};
+    // Cells where the arena may differ from the arena bitmap beneath the
+    // figures (a regrowth frame ORed over the last one, a treasure taken
+    // from the bitmap only): a restore around a figure changes them.
+    std::array<bool, kRows * kCols> mixed_{};
+    // Squares drawn outside a scene whose neighbourhood the next scene may
+    // redraw (e.g. a treasure taken under the man's feet).
+    QRegion touched_;
     std::vector<QRect> rects_;
 };
 

@@ -228,6 +228,8 @@ void TMainForm::refreshArena() { Arena->update(); }
 
 void TMainForm::refreshArena(const QRegion& region) { Arena->update(region); }
 
+void TMainForm::repaintArenaNow(const QRegion& region) { Arena->repaint(region); }
+
 void TMainForm::Playsound(const QString& name) { PlayUiSound(ctx_, name); }
 
 void TMainForm::KladsLabelUpdate() {

@@ -18,7 +18,8 @@ namespace tamb {
 //
 // The hand-over uses its own lock and condition (not a blocking queued
 // connection) so that every byte passed between the threads is ordered by
-// primitives a thread checker can see; Qt only carries the wake-up.
+// primitives a thread checker can see; Qt only carries the wake-up, as a
+// plain posted event (cheaper than a queued call looked up by name).
 class UiGameHost : public QObject, public GameHost {
     Q_OBJECT
 public:
@@ -33,10 +34,12 @@ public:
     void threadPlaysound(std::string_view event) override;
     void drawRegrowthFrame(const GameState& s, int row, int col, int v) override;
 
-private slots:
-    void serveCalls();
+protected:
+    bool event(QEvent* e) override;
 
 private:
+    void serveCalls();
+
     struct Call {
         std::function<void()> run;
         bool done = false;
