@@ -15,12 +15,16 @@ constexpr int kFirstShetsRow = 253;
 }  // namespace
 
 ArenaPainter::ArenaPainter(const Bitmap& spriteSheet, Bitmap& arenaBitmap, Bitmap& arena)
-    : sheet_(spriteSheet), arenaBitmap_(arenaBitmap), arena_(arena) {}
+    : sheet_(spriteSheet), arenaBitmap_(arenaBitmap), arena_(arena) {
+    shownFrames_.fill(-1);
+    framesDrawn_.reserve(kRows * kCols);
+}
 
 void ArenaPainter::drawStaticArena(const GameState& s, const std::function<void()>& perCell) {
     arenaBitmap_.setCopyMode(Mode::SourceCopy);
     arena_.setCopyMode(Mode::SourceCopy);
     arenaBitmap_.fill(0);
+    shownFrames_.fill(-1);
     for (int r = 0; r < kRows; ++r) {
         for (int c = 0; c < kCols; ++c) {
             if (perCell) perCell();
@@ -44,14 +48,21 @@ void ArenaPainter::drawScene(const GameState& s) {
 
     arenaBitmap_.setCopyMode(Mode::SourceCopy);
     arena_.setCopyMode(Mode::SourceCopy);
-    for (int r = 0; r < kRows; ++r) {
-        for (int c = 0; c < kCols; ++c) {
-            const auto frame = sprites::animatedFrame(s.cellState(r, c));
-            if (!frame) continue;
-            const QRect cell = sprites::cellRect(r, c);
-            arenaBitmap_.copyRect(cell, sheet_, *frame);
-            arena_.copyRect(cell, arenaBitmap_, cell);
+    framesDrawn_.clear();
+    for (int i = 0; i < kRows * kCols; ++i) {
+        const int v = s.CellStates[i];
+        const auto frame = sprites::animatedFrame(v);
+        int& shown = shownFrames_[static_cast<size_t>(i)];
+        if (!frame) {
+            shown = -1;
+            continue;
         }
+        if (shown == v) continue;
+        shown = v;
+        framesDrawn_.push_back(i);
+        const QRect cell = sprites::cellRect(i / kCols, i % kCols);
+        arenaBitmap_.copyRect(cell, sheet_, *frame);
+        arena_.copyRect(cell, arenaBitmap_, cell);
     }
 
     arena_.setCopyMode(Mode::SourcePaint);

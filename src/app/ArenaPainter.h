@@ -1,5 +1,7 @@
 #pragma once
+#include <array>
 #include <functional>
+#include <vector>
 
 #include "Bitmap.h"
 #include "GameState.h"
@@ -22,9 +24,12 @@ public:
     // only once every treasure is taken.
     void drawStaticArena(const GameState& s, const std::function<void()>& perCell = {});
     // The scene after the animation frames were advanced: restores the
-    // squares around the man and the devils, redraws the animated cells and
-    // ORs the man (while the game is on) and the devils onto the screen.
+    // squares around the man and the devils, redraws the animated cells
+    // whose frame changed and ORs the man (while the game is on) and the
+    // devils onto the screen.
     void drawScene(const GameState& s);
+    // The cells (row * kCols + col) whose animation frame the last scene drew.
+    const std::vector<int>& framesDrawn() const { return framesDrawn_; }
     // Repaints the square reaching 8 pixels around the figure at (x, y).
     void restoreAround(int x, int y);
     // A treasure taken: the cell becomes empty in the static arena; the
@@ -45,6 +50,11 @@ private:
     const Bitmap& sheet_;
     Bitmap& arenaBitmap_;
     Bitmap& arena_;
+    // The frame each animated cell shows on both pictures, -1 for none. A
+    // cell whose frame stays holds the same pixels (the restores only bring
+    // back what the static arena has), so it is not copied again.
+    std::array<int, kRows * kCols> shownFrames_{};
+    std::vector<int> framesDrawn_;
 };
 
 }  // namespace tamb

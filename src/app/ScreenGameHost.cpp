@@ -18,14 +18,11 @@ QRect aroundRect(int x, int y) { return QRect(x - 8, y - 8, 36, 36); }
 
 QRect figureRect(int x, int y) { return QRect(x, y, kCellSize, kCellSize); }
 
-bool isAnimated(int v) { return (v >= 20 && v <= 30) || (v >= 40 && v <= 55) || (v >= 60 && v <= 63); }
-
 }  // namespace
 
 ScreenGameHost::ScreenGameHost(AppContext& ctx, TMainForm& form) : ctx_(ctx), form_(form) { forgetShownFrames(); }
 
 void ScreenGameHost::forgetShownFrames() {
-    shownFrames_.fill(-1);
     shownLooks_.fill(Look{});
     mixed_.fill(false);
     touched_ = QRegion();
@@ -84,13 +81,7 @@ QRegion ScreenGameHost::sceneRegion(const GameState& s) {
     }
     rects_.insert(rects_.end(), touched_.begin(), touched_.end());
     touched_ = QRegion();
-    for (int i = 0; i < kRows * kCols; ++i) {
-        const int v = s.CellStates[i];
-        if (isAnimated(v) && shownFrames_[static_cast<size_t>(i)] != v) {
-            shownFrames_[static_cast<size_t>(i)] = v;
-            rects_.push_back(cellRect(i / kCols, i % kCols));
-        }
-    }
+    for (const int i : form_.painter().framesDrawn()) rects_.push_back(cellRect(i / kCols, i % kCols));
     QRegion region;
     for (const QRect& r : rects_) region += r;
     return region;

@@ -29,7 +29,8 @@ public:
     void drawRegrowthFrame(const GameState& s, int row, int col, int v) override;
 
     // Forgets what is on the screen (after the whole arena was drawn anew):
-    // the next scene repaints every figure's square and animated cell.
+    // the next scene repaints every figure's square. Animated cells follow
+    // the painter, which draws them all again after a new static arena.
     void forgetShownFrames();
 
 private:
@@ -47,7 +48,6 @@ private:
 
     AppContext& ctx_;
     TMainForm& form_;
-    std::array<int, kRows * kCols> shownFrames_{};
     std::array<Look, 1 + kMaxShets> shownLooks_{};
     // Cells where the arena may differ from the arena bitmap beneath the
     // figures (a regrowth frame ORed over the last one, a treasure taken

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "ArenaPainter.h"
 #include "LevelCodec.h"
 #include "Rules.h"
@@ -143,6 +145,33 @@ TEST_F(ArenaPainterTest, SceneDrawsDevilsAndAnimatedCellsIntoBothPictures) {
         EXPECT_TRUE(cellIsAll(arena, r, c, frameColour(v))) << v;
     }
     EXPECT_EQ(arena.pixel(70, 390), tileColour(ManDoor)) << "the man's door under a man not yet animated";
+}
+
+TEST_F(ArenaPainterTest, AnAnimatedCellIsCopiedAgainOnlyWhenItsFrameChanges) {
+    setUpLevel(test::simpleLevel());
+    const int cell = 19 * kCols + 10;
+    const auto drawnNow = [&] {
+        painter.drawScene(state);
+        const auto& drawn = painter.framesDrawn();
+        return std::find(drawn.begin(), drawn.end(), cell) != drawn.end();
+    };
+    state.setCellState(19, 10, 25);
+    EXPECT_TRUE(drawnNow());
+    EXPECT_FALSE(drawnNow()) << "same frame, same pixels";
+    EXPECT_TRUE(cellIsAll(arena, 19, 10, frameColour(25)));
+    state.setCellState(19, 10, 26);
+    EXPECT_TRUE(drawnNow());
+    EXPECT_TRUE(cellIsAll(arena, 19, 10, frameColour(26)));
+    // A treasure taken and a new frame of the same value later (the exit
+    // door appearing where a treasure was) is drawn, not taken for shown.
+    state.setCellState(19, 10, 0);
+    EXPECT_FALSE(drawnNow());
+    state.setCellState(19, 10, 26);
+    EXPECT_TRUE(drawnNow());
+    // A new static arena covers every frame: all are drawn again.
+    painter.drawStaticArena(state);
+    EXPECT_TRUE(drawnNow());
+    EXPECT_TRUE(cellIsAll(arenaBitmap, 19, 10, frameColour(26)));
 }
 
 TEST_F(ArenaPainterTest, TakeKladBurnBrickAndRegrowthUseTheirPicturesAndModes) {

@@ -103,6 +103,7 @@ int main(int argc, char** argv) {
     // the devils hunt him all along.
     QElapsedTimer wall;
     wall.start();
+    const int lives0 = forms.ctx.state.Lives;
     const double cpu0 = cpuSeconds();
     const auto threads0 = threadSeconds();
     play(seconds * 500);
@@ -114,6 +115,8 @@ int main(int argc, char** argv) {
     const double elapsed = wall.elapsed() / 1000.0;
     std::printf("level %d, %.1f s of play: %.3f s CPU = %.2f%% of one core (platform %s)\n", level, elapsed, cpu,
                 100.0 * cpu / elapsed, qPrintable(QGuiApplication::platformName()));
+    // A death in the stretch brings the preparation screen and a new start.
+    std::printf("  lives %d -> %d\n", lives0, static_cast<int>(forms.ctx.state.Lives));
     for (const auto& [name, seconds1] : threads1) {
         const auto before = threads0.find(name);
         const double used = seconds1 - (before == threads0.end() ? 0.0 : before->second);
