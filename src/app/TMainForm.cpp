@@ -65,12 +65,12 @@ TMainForm::TMainForm(AppContext& ctx) : ctx_(ctx), host_(ctx, *this) {
     KladsLabel->move(0, 112);
     LivesLabel = makeStatusLabel(this, QStringLiteral("Lives"));
     LivesLabel->move(0, 160);
-    Kirp = new QTimer(this);
+    Kirp = new CoalescingTimer(this);
     Kirp->setInterval(300);
-    connect(Kirp, &QTimer::timeout, this, &TMainForm::KirpTimer);
-    AnimationTimer = new QTimer(this);
+    connect(Kirp, &CoalescingTimer::timeout, this, &TMainForm::KirpTimer);
+    AnimationTimer = new CoalescingTimer(this);
     AnimationTimer->setInterval(kAnimationIntervalMs);
-    connect(AnimationTimer, &QTimer::timeout, this, &TMainForm::AnimationTimerTimer);
+    connect(AnimationTimer, &CoalescingTimer::timeout, this, &TMainForm::AnimationTimerTimer);
     StatusPanel = new ImageView(this);
     StatusPanel->setPicture(formPicture(QStringLiteral(":/pics/status_panel.jpg"), 642, 40));
     StatusPanel->move(120, 0);

@@ -8,12 +8,12 @@
 #include "AppContext.h"
 #include "ArenaPainter.h"
 #include "Bitmap.h"
+#include "CoalescingTimer.h"
 #include "GameHost.h"
 #include "ScreenGameHost.h"
 #include "TManControl.h"
 
 class QLabel;
-class QTimer;
 
 namespace tamb {
 
@@ -85,8 +85,10 @@ public:
     ImageView* Arena = nullptr;
     QLabel* KladsLabel = nullptr;
     QLabel* LivesLabel = nullptr;
-    QTimer* Kirp = nullptr;
-    QTimer* AnimationTimer = nullptr;
+    // The brick and animation timers fire along with the game thread's
+    // drawing requests while a level runs (no wake-ups of their own).
+    CoalescingTimer* Kirp = nullptr;
+    CoalescingTimer* AnimationTimer = nullptr;
     ImageView* StatusPanel = nullptr;
     ImageView* PauseImage = nullptr;
 

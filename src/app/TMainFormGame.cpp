@@ -17,6 +17,8 @@ void TMainForm::setUpGameThreadParts() {
     PauseImage->hide();
     Keyboard = new GameKeyboard(ctx_, this);
     GameThreadHost = new UiGameHost(screenHost(), this);
+    connect(GameThreadHost, &UiGameHost::callsServed, Kirp, &CoalescingTimer::shareWake);
+    connect(GameThreadHost, &UiGameHost::callsServed, AnimationTimer, &CoalescingTimer::shareWake);
 }
 
 TMainForm::~TMainForm() {

@@ -63,6 +63,7 @@ void UiGameHost::runOnUi(std::function<void()> fn) {
 bool UiGameHost::event(QEvent* e) {
     if (e->type() != kServeCalls) return QObject::event(e);
     serveCalls();
+    emit callsServed();
     return true;
 }
 

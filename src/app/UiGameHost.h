@@ -34,6 +34,11 @@ public:
     void threadPlaysound(std::string_view event) override;
     void drawRegrowthFrame(const GameState& s, int row, int col, int v) override;
 
+signals:
+    // The user-interface thread served the game thread's requests (it is
+    // awake for them: other periodic work may share the wake-up).
+    void callsServed();
+
 protected:
     bool event(QEvent* e) override;
 
