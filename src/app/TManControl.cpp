@@ -26,6 +26,8 @@ void TManControl::wake() { clock_->wake(); }
 
 void TManControl::run() {
     runTicks();
+    // The last scene is served before the thread counts as ended.
+    host_.finishDrawing();
     ended_.store(true, std::memory_order_release);
 }
 
@@ -50,6 +52,7 @@ void TManControl::runTicks() {
             // The key that ended the pause acts at once.
             next = clock_->now();
         }
+        host_.finishDrawing();
         tick_(state_, host_);
         next += period();
         // After a long tick (the user interface was busy) go on from now

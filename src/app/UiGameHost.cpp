@@ -15,7 +15,7 @@ const QEvent::Type kServeCalls = static_cast<QEvent::Type>(QEvent::registerEvent
 UiGameHost::UiGameHost(GameHost& uiSide, QObject* parent) : QObject(parent), uiSide_(uiSide) {}
 
 void UiGameHost::drawScene(const GameState& s) {
-    runOnUi([&] { uiSide_.drawScene(s); });
+    startOnUi([this, &s] { uiSide_.drawScene(s); });
 }
 
 void UiGameHost::restoreAround(const GameState& s) {
@@ -46,6 +46,32 @@ void UiGameHost::runOnUi(std::function<void()> fn) {
         return;
     }
     Call call{std::move(fn)};
+    post(&call);
+    std::unique_lock lock(mutex_);
+    done_.wait(lock, [&] { return call.done; });
+}
+
+void UiGameHost::startOnUi(std::function<void()> fn) {
+    if (QThread::currentThread() == thread()) {
+        fn();
+        return;
+    }
+    finishDrawing();
+    {
+        std::lock_guard lock(mutex_);
+        scene_.run = std::move(fn);
+        scene_.done = false;
+    }
+    post(&scene_);
+}
+
+void UiGameHost::finishDrawing() {
+    if (QThread::currentThread() == thread()) return;
+    std::unique_lock lock(mutex_);
+    done_.wait(lock, [&] { return scene_.done; });
+}
+
+void UiGameHost::post(Call* call) {
     // Made before the call is queued under our lock: the user-interface
     // thread frees it after taking that lock, so the hand-off of its memory
     // is ordered where a thread checker can see it (Qt's own queue locks
@@ -53,11 +79,9 @@ void UiGameHost::runOnUi(std::function<void()> fn) {
     auto* wake = new QEvent(kServeCalls);
     {
         std::lock_guard lock(mutex_);
-        calls_.push_back(&call);
+        calls_.push_back(call);
     }
     QCoreApplication::postEvent(this, wake);
-    std::unique_lock lock(mutex_);
-    done_.wait(lock, [&] { return call.done; });
 }
 
 bool UiGameHost::event(QEvent* e) {

@@ -12,7 +12,10 @@ namespace tamb {
 // The host the game thread talks to. Every drawing request is carried out
 // on the user-interface thread by `uiSide` while the calling thread waits;
 // a request made on the user-interface thread itself runs at once; `uiSide`
-// repaints what it touched.
+// repaints what it touched. The scene, the last request of a tick, is the
+// one exception: the game thread goes on to wait for its next tick at once
+// and calls finishDrawing() before it touches the state again, so it wakes
+// once per tick instead of twice.
 // Sound requests go straight to `uiSide`, which must accept them from any
 // thread without blocking.
 //
@@ -33,6 +36,7 @@ public:
     void livesLabelUpdate(const GameState& s) override;
     void threadPlaysound(std::string_view event) override;
     void drawRegrowthFrame(const GameState& s, int row, int col, int v) override;
+    void finishDrawing() override;
 
 signals:
     // The user-interface thread served the game thread's requests (it is
@@ -51,12 +55,17 @@ private:
     };
     // Runs `fn` on the user-interface thread and returns when it is done.
     void runOnUi(std::function<void()> fn);
+    // Hands `fn` to the user-interface thread without waiting for it.
+    void startOnUi(std::function<void()> fn);
+    void post(Call* call);
 
     GameHost& uiSide_;
 
     std::mutex mutex_;
     std::condition_variable done_;
     std::deque<Call*> calls_;
+    // The scene handed over last; done once served (or when none was).
+    Call scene_{{}, true};
 };
 
 }  // namespace tamb

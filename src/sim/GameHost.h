@@ -29,6 +29,10 @@ public:
     virtual void threadPlaysound(std::string_view /*event*/) {}
     // The brick timer shows regrowth frame v (1..18) at (row, col).
     virtual void drawRegrowthFrame(const GameState&, int /*row*/, int /*col*/, int /*v*/) {}
+    // Returns once every request made so far has been carried out. A host
+    // may finish the scene of a tick after drawScene has returned; the
+    // caller must not change the state before calling this.
+    virtual void finishDrawing() {}
 };
 
 class NullGameHost final : public GameHost {};

@@ -3,7 +3,8 @@
 // with New Game at the chosen level and, once the level runs, samples the
 // process's CPU time (all threads) over a stretch of play.
 //
-//   game_cpu_probe <game folder> [level] [seconds]
+//   game_cpu_probe <game folder> [level number or level file] [seconds]
+// A level file is played as level 1 of the copied folder.
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -75,12 +76,22 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: game_cpu_probe <game folder> [level] [seconds]\n");
         return 2;
     }
-    const int level = args.size() > 2 ? args[2].toInt() : 1;
+    bool numbered = true;
+    int level = args.size() > 2 ? args[2].toInt(&numbered) : 1;
     const int seconds = args.size() > 3 ? args[3].toInt() : 10;
     QTemporaryDir dir;
     if (!dir.isValid() || !copyFolder(args[1], dir.path())) {
         std::fprintf(stderr, "cannot copy %s\n", qPrintable(args[1]));
         return 2;
+    }
+    if (!numbered) {
+        const QString target = dir.path() + QStringLiteral("/levels/level1");
+        QFile::remove(target);
+        if (!QFile::copy(args[2], target)) {
+            std::fprintf(stderr, "cannot copy %s\n", qPrintable(args[2]));
+            return 2;
+        }
+        level = 1;
     }
     QDir::setCurrent(dir.path());
 
@@ -104,6 +115,7 @@ int main(int argc, char** argv) {
     QElapsedTimer wall;
     wall.start();
     const int lives0 = forms.ctx.state.Lives;
+    const tamb::TManControl* thread0 = form->ManThread.data();
     const double cpu0 = cpuSeconds();
     const auto threads0 = threadSeconds();
     play(seconds * 500);
@@ -115,8 +127,11 @@ int main(int argc, char** argv) {
     const double elapsed = wall.elapsed() / 1000.0;
     std::printf("level %d, %.1f s of play: %.3f s CPU = %.2f%% of one core (platform %s)\n", level, elapsed, cpu,
                 100.0 * cpu / elapsed, qPrintable(QGuiApplication::platformName()));
-    // A death in the stretch brings the preparation screen and a new start.
-    std::printf("  lives %d -> %d\n", lives0, static_cast<int>(forms.ctx.state.Lives));
+    // A death in the stretch brings the preparation screen and a new start:
+    // then the figure is not that of a level running.
+    const bool restarted = form->ManThread.data() != thread0;
+    std::printf("  lives %d -> %d%s\n", lives0, static_cast<int>(forms.ctx.state.Lives),
+                restarted ? ", the level was set up again during the stretch" : "");
     for (const auto& [name, seconds1] : threads1) {
         const auto before = threads0.find(name);
         const double used = seconds1 - (before == threads0.end() ? 0.0 : before->second);

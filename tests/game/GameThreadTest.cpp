@@ -10,6 +10,7 @@
 #include <atomic>
 #include <chrono>
 #include <memory>
+#include <thread>
 #include <vector>
 
 #include "GameForms.h"
@@ -197,7 +198,8 @@ TEST(UiGameHost, DrawingRunsOnTheUserInterfaceThreadWhileTheGameThreadWaits) {
         [&](GameState& s, GameHost& h) {
             const int before = ui.count("drawScene");
             h.drawScene(s);
-            // The call has returned only after the screen ran it.
+            h.finishDrawing();
+            // The screen has run the scene once finishDrawing returns.
             if (ui.count("drawScene") != before + 1) seenInOrder = false;
             h.restoreAround(s);
             h.takeKlad(s, 1, 2);
@@ -220,6 +222,38 @@ TEST(UiGameHost, DrawingRunsOnTheUserInterfaceThreadWhileTheGameThreadWaits) {
             EXPECT_EQ(e.thread, QCoreApplication::instance()->thread()) << e.what;
         }
     }
+}
+
+TEST(UiGameHost, TheSceneIsHandedOverWithoutWaitingAndDoneBeforeTheNextTick) {
+    GameState state;
+    RecordingHost ui;
+    UiGameHost host(ui);
+    std::atomic<int> ticks{0};
+    std::atomic<bool> handedOver{false};
+    std::atomic<int> scenesAtSecondTick{-1};
+    QPointer<TManControl> thread = new TManControl(
+        state, host,
+        [&](GameState& s, GameHost& h) {
+            if (++ticks == 1) {
+                h.drawScene(s);
+                handedOver = true;
+            } else {
+                scenesAtSecondTick = ui.count("drawScene");
+                h.drawScene(s);
+                s.Command = Command::Exit;
+            }
+        },
+        std::make_unique<SteadyGameClock>());
+    // This thread serves no events yet: a scene that waited for the screen
+    // would never return.
+    QElapsedTimer waited;
+    waited.start();
+    while (!handedOver && waited.elapsed() < 3000) std::this_thread::sleep_for(1ms);
+    EXPECT_TRUE(handedOver);
+    EXPECT_EQ(ui.count("drawScene"), 0);
+    TManControl::waitForEnd(thread);
+    EXPECT_EQ(scenesAtSecondTick, 1) << "the next tick began after the screen ran the scene";
+    EXPECT_EQ(ui.count("drawScene"), 2) << "the last scene is served before the thread ends";
 }
 
 TEST(UiGameHost, ARequestFromTheUserInterfaceThreadRunsAtOnce) {
