@@ -228,7 +228,7 @@ void TMainForm::refreshArena() { Arena->update(); }
 
 void TMainForm::refreshArena(const QRegion& region) { Arena->update(region); }
 
-void TMainForm::repaintArenaNow(const QRegion& region) { Arena->repaint(region); }
+void TMainForm::repaintArenaNow(const QRegion& region) { Arena->paintNow(region); }
 
 void TMainForm::Playsound(const QString& name) { PlayUiSound(ctx_, name); }
 

@@ -19,8 +19,19 @@ public:
     void setCanvasSize(int width, int height);
     // Shows a fixed picture (e.g. from the resources), sized to it.
     void setPicture(const QImage& picture);
+    // Puts region (view coordinates) of the canvas on the screen at once,
+    // like repaint(region). When nothing can lie over the view it copies the
+    // pixels straight into the window's backing store and flushes them,
+    // without a paint event: for a few small squares many times a second,
+    // the paint-event round costs several times the copying. Otherwise, or
+    // when the backing store is not a plain 32-bit picture at a whole scale,
+    // it repaints the usual way.
+    void paintNow(const QRegion& region);
 
 signals:
+    // The part of the canvas just put on the screen (view coordinates), by
+    // a paint event or by paintNow.
+    void painted(const QRegion& region);
     void mousePressed(QMouseEvent* event);
     void mouseReleased(QMouseEvent* event);
     void mouseMoved(QMouseEvent* event);
@@ -33,6 +44,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    bool copyToBackingStore(const QRegion& region);
+
     Bitmap bitmap_;
 };
 

@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QPaintEvent>
 #include <QTemporaryDir>
 #include <QTest>
 #include <atomic>
@@ -269,16 +268,6 @@ TEST(UiGameHost, ARequestFromTheUserInterfaceThreadRunsAtOnce) {
     EXPECT_EQ(ui.count("drawRegrowthFrame"), 1);
 }
 
-// Records what the arena widget is asked to repaint.
-class PaintLog : public QObject {
-public:
-    QRegion painted;
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(e)->region();
-        return false;
-    }
-};
-
 // The game screen shown in a game folder of its own, with a blank arena
 // and the man alone at (300, 100).
 class ScreenArena : public ::testing::Test {
@@ -305,12 +294,13 @@ protected:
     // What the arena repainted while `step` ran (and the paints it caused).
     template <typename Step>
     QRegion paintedBy(Step step) {
-        PaintLog log;
-        forms_->main->Arena->installEventFilter(&log);
+        QRegion painted;
+        const auto log = QObject::connect(forms_->main->Arena, &ImageView::painted,
+                                          [&](const QRegion& region) { painted += region; });
         step();
         QTest::qWait(50);
-        forms_->main->Arena->removeEventFilter(&log);
-        return log.painted;
+        QObject::disconnect(log);
+        return painted;
     }
 
 private:
