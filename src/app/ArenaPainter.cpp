@@ -12,6 +12,7 @@ using Mode = Bitmap::CopyMode;
 int shetsInUse(const GameState& s) { return std::clamp<int>(s.ShetsCount, 0, kMaxShets); }
 
 constexpr int kFirstShetsRow = 253;
+constexpr size_t kMaxFigureMarks = 64;
 }  // namespace
 
 ArenaPainter::ArenaPainter(const Bitmap& spriteSheet, Bitmap& arenaBitmap, Bitmap& arena)
@@ -39,7 +40,12 @@ void ArenaPainter::drawStaticArena(const GameState& s, const std::function<void(
                           *sprites::staticTile(ShetsDoor));
     arena_.copyRect(QRect(0, 0, arenaBitmap_.width(), arenaBitmap_.height()), arenaBitmap_,
                     QRect(0, 0, arenaBitmap_.width(), arenaBitmap_.height()));
+    figureMarks_.clear();
+    cellDiffers_.fill(false);
+    arenaUnknown_ = false;
 }
+
+void ArenaPainter::forgetArena() { arenaUnknown_ = true; }
 
 void ArenaPainter::drawScene(const GameState& s) {
     restoreAround(s.ManX, s.ManY);
@@ -73,12 +79,39 @@ void ArenaPainter::drawScene(const GameState& s) {
 void ArenaPainter::restoreAround(int x, int y) {
     arena_.setCopyMode(Mode::SourceCopy);
     const QRect square = ltrb(x - 8, y - 8, x + 28, y + 28);
-    arena_.copyRect(square, arenaBitmap_, square);
+    if (arenaUnknown_) {
+        arena_.copyRect(square, arenaBitmap_, square);
+        return;
+    }
+    // Only where the two pictures may differ; the rest of the square
+    // already shows the static arena.
+    for (const QRect& mark : figureMarks_) {
+        const QRect part = mark.intersected(square);
+        if (!part.isEmpty()) arena_.copyRect(part, arenaBitmap_, part);
+    }
+    std::erase_if(figureMarks_, [&](const QRect& mark) { return square.contains(mark); });
+    const QRect cells = square.intersected(QRect(0, 0, kCols * kCellSize, kRows * kCellSize));
+    if (cells.isEmpty()) return;
+    for (int row = cells.top() / kCellSize; row <= cells.bottom() / kCellSize; ++row) {
+        for (int col = cells.left() / kCellSize; col <= cells.right() / kCellSize; ++col) {
+            bool& differs = cellDiffers_[static_cast<size_t>(row * kCols + col)];
+            if (!differs) continue;
+            const QRect cell = sprites::cellRect(row, col);
+            const QRect part = cell.intersected(square);
+            arena_.copyRect(part, arenaBitmap_, part);
+            if (part == cell) differs = false;
+        }
+    }
+}
+
+void ArenaPainter::markCell(int row, int col, bool differs) {
+    if (row >= 0 && row < kRows && col >= 0 && col < kCols) cellDiffers_[static_cast<size_t>(row * kCols + col)] = differs;
 }
 
 void ArenaPainter::takeKlad(int row, int col) {
     arenaBitmap_.setCopyMode(Mode::SourceCopy);
     arenaBitmap_.copyRect(sprites::cellRect(row, col), sheet_, sprites::blankPatch());
+    markCell(row, col, true);
 }
 
 void ArenaPainter::burnBrick(int row, int col) {
@@ -86,6 +119,7 @@ void ArenaPainter::burnBrick(int row, int col) {
     arena_.setCopyMode(Mode::SourceCopy);
     arenaBitmap_.copyRect(sprites::cellRect(row, col), sheet_, sprites::blankPatch());
     arena_.copyRect(sprites::cellRect(row, col), sheet_, sprites::blankPatch());
+    markCell(row, col, false);
 }
 
 void ArenaPainter::drawRegrowthFrame(int row, int col, int v) {
@@ -93,6 +127,7 @@ void ArenaPainter::drawRegrowthFrame(int row, int col, int v) {
     arena_.setCopyMode(Mode::SourcePaint);
     arenaBitmap_.copyRect(sprites::cellRect(row, col), sheet_, sprites::regrowthFrame(v));
     arena_.copyRect(sprites::cellRect(row, col), sheet_, sprites::regrowthFrame(v));
+    markCell(row, col, true);
 }
 
 void ArenaPainter::drawFigures(const GameState& s) {
@@ -104,7 +139,7 @@ void ArenaPainter::drawFigures(const GameState& s) {
 void ArenaPainter::drawMan(const GameState& s, bool firstFrameIfUnset) {
     int frame = s.ManFrame;
     if (firstFrameIfUnset && frame < 1) frame = 1;
-    arena_.copyRect(QRect(s.ManX, s.ManY, kCellSize, kCellSize), sheet_, sprites::figureFrame(frame, s.ManSpriteRow));
+    drawFigure(QRect(s.ManX, s.ManY, kCellSize, kCellSize), sprites::figureFrame(frame, s.ManSpriteRow));
 }
 
 void ArenaPainter::drawShets(const GameState& s, bool firstFrameIfUnset) {
@@ -116,7 +151,22 @@ void ArenaPainter::drawShets(const GameState& s, bool firstFrameIfUnset) {
             if (frame < 1) frame = 1;
             if (row < kFirstShetsRow) row = kFirstShetsRow;
         }
-        arena_.copyRect(QRect(s.ShetsX[k], s.ShetsY[k], kCellSize, kCellSize), sheet_, sprites::figureFrame(frame, row));
+        drawFigure(QRect(s.ShetsX[k], s.ShetsY[k], kCellSize, kCellSize), sprites::figureFrame(frame, row));
+    }
+}
+
+void ArenaPainter::drawFigure(const QRect& place, const QRect& picture) {
+    arena_.copyRect(place, sheet_, picture);
+    const QRect shown = place.intersected(QRect(0, 0, arena_.width(), arena_.height()));
+    if (shown.isEmpty() || std::find(figureMarks_.begin(), figureMarks_.end(), shown) != figureMarks_.end()) return;
+    figureMarks_.push_back(shown);
+    // Marks no restore took away (a figure gone from a place nobody
+    // restores) must not pile up: past a few dozen they fold into one
+    // rectangle covering them all, which costs copying but never pixels.
+    if (figureMarks_.size() > kMaxFigureMarks) {
+        QRect all;
+        for (const QRect& mark : figureMarks_) all |= mark;
+        figureMarks_.assign(1, all);
     }
 }
 

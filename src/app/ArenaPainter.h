@@ -32,6 +32,9 @@ public:
     const std::vector<int>& framesDrawn() const { return framesDrawn_; }
     // Repaints the square reaching 8 pixels around the figure at (x, y).
     void restoreAround(int x, int y);
+    // Something other than this painter drew on the screen picture: restores
+    // copy whole squares again until the next static arena.
+    void forgetArena();
     // A treasure taken: the cell becomes empty in the static arena; the
     // screen follows with the next restore or frame.
     void takeKlad(int row, int col);
@@ -46,6 +49,8 @@ public:
 private:
     void drawMan(const GameState& s, bool firstFrameIfUnset);
     void drawShets(const GameState& s, bool firstFrameIfUnset);
+    void drawFigure(const QRect& place, const QRect& picture);
+    void markCell(int row, int col, bool differs);
 
     const Bitmap& sheet_;
     Bitmap& arenaBitmap_;
@@ -55,6 +60,14 @@ private:
     // back what the static arena has), so it is not copied again.
     std::array<int, kRows * kCols> shownFrames_{};
     std::vector<int> framesDrawn_;
+    // Where the screen picture may differ from the static arena; everywhere
+    // else the two hold the same pixels, so a restore need not copy there.
+    // A restore runs right after a sleep of a tick, with the pictures long
+    // gone from the processor's caches: copying the few figure-sized places
+    // that differ instead of whole squares makes it several times cheaper.
+    std::vector<QRect> figureMarks_;                 // figures ORed on and not yet restored away
+    std::array<bool, kRows * kCols> cellDiffers_{};  // regrowth ORed on, treasure taken from the static arena only
+    bool arenaUnknown_ = true;                       // no static arena drawn yet, or someone else drew
 };
 
 }  // namespace tamb

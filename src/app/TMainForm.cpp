@@ -119,6 +119,7 @@ void TMainForm::layOutForms() {
     setGeometry(0, 0, kFormWidth, kFormHeight);
     paintBlack(this);
     Arena->setCanvasSize(kArenaWidth, kArenaHeight);
+    painter_->forgetArena();
     Arena->move(0, 0);
     setFocus();
     StatusPanel->move(0, 440);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 
 #include "ArenaPainter.h"
 #include "LevelCodec.h"
@@ -199,6 +200,69 @@ TEST_F(ArenaPainterTest, FiguresForTheLevelRendererShowFirstFrames) {
     painter.drawFigures(state);
     EXPECT_EQ(arena.pixel(70, 390), tileColour(ManDoor) | kFigureColour);
     EXPECT_EQ(arena.pixel(410, 390), kFigureColour);
+}
+
+// The painter restores only where the screen picture may differ from the
+// static arena. A second painter that has forgotten its arena copies whole
+// squares, as a restore is defined; after any mix of steps both must show
+// the same pixels, ghosts of figures nobody restored included.
+TEST_F(ArenaPainterTest, RestoringOnlyWhatDiffersShowsWhatWholeSquaresShow) {
+    test::LevelSpec level = test::simpleLevel();
+    level.shets = {{20, 19}, {22, 19}, {24, 19}, {8, 10}, {16, 4}};
+    setUpLevel(level);
+    Bitmap wholeBitmap{640, 440};
+    Bitmap whole{640, 440};
+    ArenaPainter wholeSquares{sheet, wholeBitmap, whole};
+    wholeSquares.drawStaticArena(state);
+    wholeSquares.forgetArena();
+
+    std::mt19937 rng(20261208);
+    const auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    const auto both = [&](auto step) {
+        step(painter);
+        step(wholeSquares);
+    };
+    int jumps = 0;
+    for (int i = 0; i < 3000; ++i) {
+        const int what = pick(0, 99);
+        if (what < 50) {
+            // Every figure takes a small step, now and then one jumps away.
+            for (int k = 0; k <= state.ShetsCount; ++k) {
+                Shared<int32_t>& x = k == 0 ? state.ManX : state.ShetsX[static_cast<size_t>(k - 1)];
+                Shared<int32_t>& y = k == 0 ? state.ManY : state.ShetsY[static_cast<size_t>(k - 1)];
+                if (pick(0, 40) == 0) {
+                    const int oldX = x, oldY = y;
+                    x = pick(0, 620);
+                    y = pick(0, 420);
+                    ++jumps;
+                    if (pick(0, 1)) both([&](ArenaPainter& p) { p.restoreAround(oldX, oldY); });
+                } else {
+                    x = std::clamp(x + pick(-4, 4), -10, 630);
+                    y = std::clamp(y + pick(-4, 4), -10, 430);
+                }
+            }
+            state.ManFrame = pick(1, 8);
+            state.GameResult = pick(0, 20) ? GameResult::Normal : GameResult::ManKilled;
+            both([&](ArenaPainter& p) { p.drawScene(state); });
+        } else if (what < 60) {
+            state.setCellState(pick(0, kRows - 1), pick(0, kCols - 1), pick(0, 1) ? pick(20, 30) : 0);
+        } else if (what < 70) {
+            const int row = pick(0, kRows - 1), col = pick(0, kCols - 1);
+            both([&](ArenaPainter& p) { p.takeKlad(row, col); });
+        } else if (what < 80) {
+            const int row = pick(0, kRows - 1), col = pick(0, kCols - 1);
+            both([&](ArenaPainter& p) { p.burnBrick(row, col); });
+        } else if (what < 95) {
+            const int row = pick(0, kRows - 1), col = pick(0, kCols - 1), v = pick(1, 18);
+            both([&](ArenaPainter& p) { p.drawRegrowthFrame(row, col, v); });
+        } else {
+            const int x = pick(-10, 640), y = pick(-10, 440);
+            both([&](ArenaPainter& p) { p.restoreAround(x, y); });
+        }
+        ASSERT_EQ(arenaBitmap.image(), wholeBitmap.image()) << "step " << i;
+        ASSERT_EQ(arena.image(), whole.image()) << "step " << i << " (" << what << ")";
+    }
+    EXPECT_GT(jumps, 64) << "enough places left unrestored to fold the marks";
 }
 
 }  // namespace
