@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "RectUnion.h"
 #include "SoundEffects.h"
 #include "TMainForm.h"
 
@@ -82,9 +83,7 @@ QRegion ScreenGameHost::sceneRegion(const GameState& s) {
     rects_.insert(rects_.end(), touched_.begin(), touched_.end());
     touched_ = QRegion();
     for (const int i : form_.painter().framesDrawn()) rects_.push_back(cellRect(i / kCols, i % kCols));
-    QRegion region;
-    for (const QRect& r : rects_) region += r;
-    return region;
+    return unionOf(rects_);
 }
 
 void ScreenGameHost::drawScene(const GameState& s) {
