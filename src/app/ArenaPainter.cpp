@@ -43,6 +43,19 @@ void ArenaPainter::drawStaticArena(const GameState& s, const std::function<void(
     figureMarks_.clear();
     cellDiffers_.fill(false);
     arenaUnknown_ = false;
+    cutSheetIntoColumns();
+}
+
+void ArenaPainter::cutSheetIntoColumns() {
+    const int height = sheet_.height(), columns = sheet_.width() / kCellSize;
+    if (columns == 0 || height == 0) {
+        sheetColumns_ = Bitmap();
+        return;
+    }
+    sheetColumns_ = Bitmap(kCellSize, height * columns);
+    sheetColumns_.setCopyMode(Mode::SourceCopy);
+    for (int c = 0; c < columns; ++c)
+        sheetColumns_.copyRect(QRect(0, c * height, kCellSize, height), sheet_, QRect(c * kCellSize, 0, kCellSize, height));
 }
 
 void ArenaPainter::forgetArena() { arenaUnknown_ = true; }
@@ -156,7 +169,13 @@ void ArenaPainter::drawShets(const GameState& s, bool firstFrameIfUnset) {
 }
 
 void ArenaPainter::drawFigure(const QRect& place, const QRect& picture) {
-    arena_.copyRect(place, sheet_, picture);
+    const int column = picture.left() / kCellSize;
+    if (!sheetColumns_.isNull() && picture.left() % kCellSize == 0 && picture.width() == kCellSize &&
+        column < sheetColumns_.height() / sheet_.height() && picture.top() >= 0 && picture.bottom() < sheet_.height()) {
+        arena_.copyRect(place, sheetColumns_, picture.translated(-picture.left(), column * sheet_.height()));
+    } else {
+        arena_.copyRect(place, sheet_, picture);
+    }
     const QRect shown = place.intersected(QRect(0, 0, arena_.width(), arena_.height()));
     if (shown.isEmpty() || std::find(figureMarks_.begin(), figureMarks_.end(), shown) != figureMarks_.end()) return;
     figureMarks_.push_back(shown);

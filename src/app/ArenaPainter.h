@@ -51,6 +51,7 @@ private:
     void drawShets(const GameState& s, bool firstFrameIfUnset);
     void drawFigure(const QRect& place, const QRect& picture);
     void markCell(int row, int col, bool differs);
+    void cutSheetIntoColumns();
 
     const Bitmap& sheet_;
     Bitmap& arenaBitmap_;
@@ -67,6 +68,10 @@ private:
     // that differ instead of whole squares makes it several times cheaper.
     std::vector<QRect> figureMarks_;                 // figures ORed on and not yet restored away
     std::array<bool, kRows * kCols> cellDiffers_{};  // regrowth ORed on, treasure taken from the static arena only
+    // The sprite sheet cut into its 20-pixel columns, laid one under the
+    // other: a figure's picture is then one unbroken block of memory, which
+    // the processor fetches ahead, instead of 20 rows far apart.
+    Bitmap sheetColumns_;
     bool arenaUnknown_ = true;                       // no static arena drawn yet, or someone else drew
 };
 

@@ -202,6 +202,41 @@ TEST_F(ArenaPainterTest, FiguresForTheLevelRendererShowFirstFrames) {
     EXPECT_EQ(arena.pixel(410, 390), kFigureColour);
 }
 
+// Figures come from a copy of the sheet cut into columns; every picture
+// must still be the sheet's own, pixel for pixel, including pictures that
+// reach past the sheet's bottom edge.
+TEST(ArenaPainterFigures, EveryFramePictureIsTheSheetsOwn) {
+    Bitmap sheet(360, 434);
+    for (int y = 0; y < sheet.height(); ++y)
+        for (int x = 0; x < sheet.width(); ++x) sheet.image().setPixel(x, y, qRgb(x & 0xff, y & 0xff, (x >> 8) | (y >> 8) << 4));
+    Bitmap arenaBitmap{640, 440};
+    Bitmap arena{640, 440};
+    ArenaPainter painter{sheet, arenaBitmap, arena};
+    GameState state;
+    state.ShetsCount = 0;
+    state.ManStartX = state.ShetsStartX = 600;
+    state.ManStartY = state.ShetsStartY = 400;
+    painter.drawStaticArena(state);
+    arenaBitmap.fill(0);
+    arena.fill(0);
+    state.ManX = 100;
+    state.ManY = 100;
+    for (const int row : {0, 23, 46, 138, 161, 184, 207, 253, 368, 391, 414, 415, 420}) {
+        for (int frame = 1; frame <= 18; ++frame) {
+            state.ManFrame = frame;
+            state.ManSpriteRow = row;
+            painter.drawScene(state);
+            const QRect picture = sprites::figureFrame(frame, row);
+            for (int dy = 0; dy < 20; ++dy)
+                for (int dx = 0; dx < 20; ++dx) {
+                    const QPoint from = picture.topLeft() + QPoint(dx, dy);
+                    const QRgb want = sheet.image().rect().contains(from) ? sheet.pixel(from.x(), from.y()) : qRgb(0, 0, 0);
+                    ASSERT_EQ(arena.pixel(100 + dx, 100 + dy), want) << "frame " << frame << " row " << row;
+                }
+        }
+    }
+}
+
 // The painter restores only where the screen picture may differ from the
 // static arena. A second painter that has forgotten its arena copies whole
 // squares, as a restore is defined; after any mix of steps both must show
