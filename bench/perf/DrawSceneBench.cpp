@@ -4,11 +4,16 @@
 // with the built sprite sheet.
 #include <benchmark/benchmark.h>
 
+#include <QRegion>
+#include <chrono>
 #include <memory>
+#include <random>
+#include <vector>
 
 #include "ArenaPainter.h"
 #include "Bitmap.h"
 #include "LevelCodec.h"
+#include "RectUnion.h"
 #include "Rules.h"
 #include "TextLines.h"
 
@@ -46,6 +51,59 @@ void BM_DrawScene_15Devils(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 
+// In play a scene comes after 30 ms of sleep, with the pictures and the
+// code long gone from the caches. Each iteration first sweeps a buffer
+// larger than the last-level cache, then times only the scene.
+// Argument: 1 = restores copy only where the screen differs from the
+// static arena, 0 = whole squares (the painter told to forget its arena).
+void BM_DrawScene_15Devils_Cold(benchmark::State& state) {
+    Bitmap sheet;
+    sheet.loadFromFile(QStringLiteral(TAMB_GAMEDATA_DIR "/graphics/sprites.bmp"));
+    Bitmap arenaBitmap(kArenaWidth, kArenaHeight);
+    Bitmap arena(kArenaWidth, kArenaHeight);
+    ArenaPainter painter(sheet, arenaBitmap, arena);
+    auto s = std::make_unique<GameState>();
+    SetUpLevelState(*s, perfLevel());
+    painter.drawStaticArena(*s);
+    if (state.range(0) == 0) painter.forgetArena();
+    NullGameHost host;
+    std::vector<char> sweep(size_t(64) << 20);
+    int64_t n = 0;
+    for (auto _ : state) {
+        s->Command = (n / 100) % 2 == 0 ? Command::Right : Command::Left;
+        RunTick(*s, host);
+        AdvanceSceneAnimation(*s);
+        for (size_t i = 0; i < sweep.size(); i += 64) sweep[i] = static_cast<char>(n);
+        const auto t0 = std::chrono::steady_clock::now();
+        painter.drawScene(*s);
+        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
+        ++n;
+    }
+    benchmark::DoNotOptimize(arena.pixel(0, 0));
+    benchmark::DoNotOptimize(sweep.data());
+}
+
+// A frame's repaint region from its dozen small rectangles: Qt's union one
+// rectangle at a time (argument 0) against one pass over bands (1).
+void BM_FrameRegion(benchmark::State& state) {
+    std::mt19937 rng(7);
+    std::uniform_int_distribution<int> x(0, 600), y(0, 400);
+    std::vector<std::vector<QRect>> frames(64);
+    for (auto& rects : frames)
+        for (int i = 0; i < 12; ++i) rects.emplace_back(x(rng), y(rng), 24, 20);
+    size_t k = 0;
+    for (auto _ : state) {
+        const std::vector<QRect>& rects = frames[k++ % frames.size()];
+        QRegion region;
+        if (state.range(0) == 0) {
+            for (const QRect& r : rects) region += r;
+        } else {
+            region = unionOf(rects);
+        }
+        benchmark::DoNotOptimize(region.rectCount());
+    }
+}
+
 void BM_DrawStaticArena(benchmark::State& state) {
     Bitmap sheet;
     sheet.loadFromFile(QStringLiteral(TAMB_GAMEDATA_DIR "/graphics/sprites.bmp"));
@@ -61,4 +119,6 @@ void BM_DrawStaticArena(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_DrawScene_15Devils);
+BENCHMARK(BM_DrawScene_15Devils_Cold)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(300);
+BENCHMARK(BM_FrameRegion)->Arg(0)->Arg(1);
 BENCHMARK(BM_DrawStaticArena)->Unit(benchmark::kMicrosecond);
