@@ -74,10 +74,11 @@ bool ImageView::copyToBackingStore(const QRegion& region) {
     QWindow* handle = top->windowHandle();
     QBackingStore* store = top->backingStore();
     if (!isVisible() || !handle || !handle->isExposed() || !store || bitmap_.isNull()) return false;
-    if (!children().isEmpty()) return false;
+    // Outside the canvas a paint event paints black; leave that to it.
+    if (!children().isEmpty() || !bitmap_.image().rect().contains(region.boundingRect())) return false;
     // Every ancestor up to the window clips what is shown, and nothing
     // stacked above on the way may lie over it.
-    QRegion shown = region.intersected(bitmap_.image().rect());
+    QRegion shown = region;
     QPoint offset;
     for (const QWidget* w = this; w != top; w = w->parentWidget()) {
         if (!w->parentWidget()) return false;
@@ -101,12 +102,14 @@ bool ImageView::copyToBackingStore(const QRegion& region) {
                                                       inWindow.boundingRect().size() * scale));
     if (plain) {
         const QImage& source = bitmap_.image();
+        uchar* bits = target->bits();
+        const qsizetype stride = target->bytesPerLine();
         for (const QRect& r : shown) {
             const QPoint to0 = (r.topLeft() + offset) * scale;
             for (int y = r.top(); y <= r.bottom(); ++y) {
                 const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(y)) + r.left();
                 for (int k = 0; k < scale; ++k) {
-                    auto* to = reinterpret_cast<QRgb*>(target->scanLine(to0.y() + (y - r.top()) * scale + k)) + to0.x();
+                    auto* to = reinterpret_cast<QRgb*>(bits + (to0.y() + (y - r.top()) * scale + k) * stride) + to0.x();
                     if (scale == 1) {
                         std::memcpy(to, from, static_cast<size_t>(r.width()) * sizeof(QRgb));
                     } else {

@@ -138,6 +138,19 @@ TEST_F(ImageViewPaintNow, StaysInsideTheParentThatClipsIt) {
     EXPECT_EQ(now.pixel(QPoint(75, 65) * scale()), kWindowColour);
 }
 
+TEST_F(ImageViewPaintNow, PaintsBlackBeyondTheCanvasAsAPaintEventDoes) {
+    drawPattern(7);
+    view_->repaint();
+    // Grown past its 80x60 canvas; the window still shows its own colour
+    // there until something paints it.
+    view_->resize(90, 66);
+    const QPoint beyond = QPoint(10 + 85, 8 + 63) * scale();
+    ASSERT_EQ(shown().pixel(beyond), kWindowColour);
+    view_->paintNow(view_->rect());
+    EXPECT_EQ(QColor(shown().pixel(beyond)), QColor(Qt::black));
+    EXPECT_EQ(shown(), paintedByQt());
+}
+
 TEST_F(ImageViewPaintNow, DoesNothingVisibleWhileHidden) {
     drawPattern(5);
     view_->repaint();
