@@ -27,27 +27,37 @@ GameLevel perfLevel() {
     return decodeGameLevel(lines);
 }
 
-void BM_DrawScene_15Devils(benchmark::State& state) {
-    Bitmap sheet;
-    sheet.loadFromFile(QStringLiteral(TAMB_GAMEDATA_DIR "/graphics/sprites.bmp"));
-    Bitmap arenaBitmap(kArenaWidth, kArenaHeight);
-    Bitmap arena(kArenaWidth, kArenaHeight);
-    ArenaPainter painter(sheet, arenaBitmap, arena);
-    auto s = std::make_unique<GameState>();
-    SetUpLevelState(*s, perfLevel());
-    painter.drawStaticArena(*s);
-    NullGameHost host;
-    int64_t n = 0;
-    for (auto _ : state) {
-        // The figures move between scenes as they do in play (a tick costs
-        // about a microsecond, see BM_RunTick_15Devils).
+// The fifteen-devil level drawn on the built sprite sheet, ready for scenes.
+struct FifteenDevils {
+    FifteenDevils() {
+        sheet.loadFromFile(QStringLiteral(TAMB_GAMEDATA_DIR "/graphics/sprites.bmp"));
+        SetUpLevelState(*s, perfLevel());
+        painter.drawStaticArena(*s);
+    }
+    // The figures move between scenes as they do in play (a tick costs
+    // about a microsecond, see BM_RunTick_15Devils).
+    void tick(int64_t n) {
         s->Command = (n / 100) % 2 == 0 ? Command::Right : Command::Left;
         RunTick(*s, host);
         AdvanceSceneAnimation(*s);
-        painter.drawScene(*s);
-        ++n;
     }
-    benchmark::DoNotOptimize(arena.pixel(0, 0));
+
+    Bitmap sheet;
+    Bitmap arenaBitmap{kArenaWidth, kArenaHeight};
+    Bitmap arena{kArenaWidth, kArenaHeight};
+    ArenaPainter painter{sheet, arenaBitmap, arena};
+    std::unique_ptr<GameState> s = std::make_unique<GameState>();
+    NullGameHost host;
+};
+
+void BM_DrawScene_15Devils(benchmark::State& state) {
+    FifteenDevils level;
+    int64_t n = 0;
+    for (auto _ : state) {
+        level.tick(n++);
+        level.painter.drawScene(*level.s);
+    }
+    benchmark::DoNotOptimize(level.arena.pixel(0, 0));
     state.SetItemsProcessed(state.iterations());
 }
 
@@ -57,29 +67,19 @@ void BM_DrawScene_15Devils(benchmark::State& state) {
 // Argument: 1 = restores copy only where the screen differs from the
 // static arena, 0 = whole squares (the painter told to forget its arena).
 void BM_DrawScene_15Devils_Cold(benchmark::State& state) {
-    Bitmap sheet;
-    sheet.loadFromFile(QStringLiteral(TAMB_GAMEDATA_DIR "/graphics/sprites.bmp"));
-    Bitmap arenaBitmap(kArenaWidth, kArenaHeight);
-    Bitmap arena(kArenaWidth, kArenaHeight);
-    ArenaPainter painter(sheet, arenaBitmap, arena);
-    auto s = std::make_unique<GameState>();
-    SetUpLevelState(*s, perfLevel());
-    painter.drawStaticArena(*s);
-    if (state.range(0) == 0) painter.forgetArena();
-    NullGameHost host;
+    FifteenDevils level;
+    if (state.range(0) == 0) level.painter.forgetArena();
     std::vector<char> sweep(size_t(64) << 20);
     int64_t n = 0;
     for (auto _ : state) {
-        s->Command = (n / 100) % 2 == 0 ? Command::Right : Command::Left;
-        RunTick(*s, host);
-        AdvanceSceneAnimation(*s);
+        level.tick(n);
         for (size_t i = 0; i < sweep.size(); i += 64) sweep[i] = static_cast<char>(n);
         const auto t0 = std::chrono::steady_clock::now();
-        painter.drawScene(*s);
+        level.painter.drawScene(*level.s);
         state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
         ++n;
     }
-    benchmark::DoNotOptimize(arena.pixel(0, 0));
+    benchmark::DoNotOptimize(level.arena.pixel(0, 0));
     benchmark::DoNotOptimize(sweep.data());
 }
 
@@ -105,15 +105,9 @@ void BM_FrameRegion(benchmark::State& state) {
 }
 
 void BM_DrawStaticArena(benchmark::State& state) {
-    Bitmap sheet;
-    sheet.loadFromFile(QStringLiteral(TAMB_GAMEDATA_DIR "/graphics/sprites.bmp"));
-    Bitmap arenaBitmap(kArenaWidth, kArenaHeight);
-    Bitmap arena(kArenaWidth, kArenaHeight);
-    ArenaPainter painter(sheet, arenaBitmap, arena);
-    auto s = std::make_unique<GameState>();
-    SetUpLevelState(*s, perfLevel());
-    for (auto _ : state) painter.drawStaticArena(*s);
-    benchmark::DoNotOptimize(arena.pixel(0, 0));
+    FifteenDevils level;
+    for (auto _ : state) level.painter.drawStaticArena(*level.s);
+    benchmark::DoNotOptimize(level.arena.pixel(0, 0));
 }
 
 }  // namespace
