@@ -118,7 +118,8 @@ void ArenaPainter::restoreAround(int x, int y) {
 }
 
 void ArenaPainter::markCell(int row, int col, bool differs) {
-    if (row >= 0 && row < kRows && col >= 0 && col < kCols) cellDiffers_[static_cast<size_t>(row * kCols + col)] = differs;
+    if (row < 0 || row >= kRows || col < 0 || col >= kCols) return;
+    cellDiffers_[static_cast<size_t>(row * kCols + col)] = differs;
 }
 
 void ArenaPainter::takeKlad(int row, int col) {
@@ -170,8 +171,9 @@ void ArenaPainter::drawShets(const GameState& s, bool firstFrameIfUnset) {
 
 void ArenaPainter::drawFigure(const QRect& place, const QRect& picture) {
     const int column = picture.left() / kCellSize;
-    if (!sheetColumns_.isNull() && picture.left() % kCellSize == 0 && picture.width() == kCellSize &&
-        column < sheetColumns_.height() / sheet_.height() && picture.top() >= 0 && picture.bottom() < sheet_.height()) {
+    const bool inOneColumn = picture.left() >= 0 && picture.left() % kCellSize == 0 && picture.width() == kCellSize &&
+                             picture.top() >= 0 && picture.bottom() < sheet_.height();
+    if (!sheetColumns_.isNull() && inOneColumn && column < sheetColumns_.height() / sheet_.height()) {
         arena_.copyRect(place, sheetColumns_, picture.translated(-picture.left(), column * sheet_.height()));
     } else {
         arena_.copyRect(place, sheet_, picture);

@@ -208,7 +208,8 @@ TEST_F(ArenaPainterTest, FiguresForTheLevelRendererShowFirstFrames) {
 TEST(ArenaPainterFigures, EveryFramePictureIsTheSheetsOwn) {
     Bitmap sheet(360, 434);
     for (int y = 0; y < sheet.height(); ++y)
-        for (int x = 0; x < sheet.width(); ++x) sheet.image().setPixel(x, y, qRgb(x & 0xff, y & 0xff, (x >> 8) | (y >> 8) << 4));
+        for (int x = 0; x < sheet.width(); ++x)
+            sheet.image().setPixel(x, y, qRgb(x & 0xff, y & 0xff, (x >> 8) | (y >> 8) << 4));
     Bitmap arenaBitmap{640, 440};
     Bitmap arena{640, 440};
     ArenaPainter painter{sheet, arenaBitmap, arena};
@@ -222,7 +223,7 @@ TEST(ArenaPainterFigures, EveryFramePictureIsTheSheetsOwn) {
     state.ManX = 100;
     state.ManY = 100;
     for (const int row : {0, 23, 46, 138, 161, 184, 207, 253, 368, 391, 414, 415, 420}) {
-        for (int frame = 1; frame <= 18; ++frame) {
+        for (int frame = 0; frame <= 18; ++frame) {  // 0: not animated yet, lies off the sheet
             state.ManFrame = frame;
             state.ManSpriteRow = row;
             painter.drawScene(state);
@@ -230,7 +231,8 @@ TEST(ArenaPainterFigures, EveryFramePictureIsTheSheetsOwn) {
             for (int dy = 0; dy < 20; ++dy)
                 for (int dx = 0; dx < 20; ++dx) {
                     const QPoint from = picture.topLeft() + QPoint(dx, dy);
-                    const QRgb want = sheet.image().rect().contains(from) ? sheet.pixel(from.x(), from.y()) : qRgb(0, 0, 0);
+                    const bool onSheet = sheet.image().rect().contains(from);
+                    const QRgb want = onSheet ? sheet.pixel(from.x(), from.y()) : qRgb(0, 0, 0);
                     ASSERT_EQ(arena.pixel(100 + dx, 100 + dy), want) << "frame " << frame << " row " << row;
                 }
         }

@@ -52,7 +52,8 @@ protected:
     void drawPattern(int seed) {
         QImage& img = view_->bitmap().image();
         for (int y = 0; y < img.height(); ++y)
-            for (int x = 0; x < img.width(); ++x) img.setPixel(x, y, qRgb((x * 7 + seed) & 0xff, (y * 5 + seed) & 0xff, 99));
+            for (int x = 0; x < img.width(); ++x)
+                img.setPixel(x, y, qRgb((x * 7 + seed) & 0xff, (y * 5 + seed) & 0xff, 99));
     }
 
     // What Qt's own paint event shows for the same canvas.
