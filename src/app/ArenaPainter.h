@@ -64,8 +64,9 @@ private:
     // Where the screen picture may differ from the static arena; everywhere
     // else the two hold the same pixels, so a restore need not copy there.
     // A restore runs right after a sleep of a tick, with the pictures long
-    // gone from the processor's caches: copying the few figure-sized places
-    // that differ instead of whole squares makes it several times cheaper.
+    // gone from the processor's caches, where each row touched costs; the
+    // few figure-sized places that differ are far fewer rows than whole
+    // squares.
     std::vector<QRect> figureMarks_;                 // figures ORed on and not yet restored away
     std::array<bool, kRows * kCols> cellDiffers_{};  // regrowth ORed on, treasure taken from the static arena only
     // The sprite sheet cut into its 20-pixel columns, laid one under the
