@@ -61,6 +61,7 @@ void ArenaPainter::cutSheetIntoColumns() {
 void ArenaPainter::forgetArena() { arenaUnknown_ = true; }
 
 void ArenaPainter::drawScene(const GameState& s) {
+    cellsRestored_.clear();
     restoreAround(s.ManX, s.ManY);
     const int shets = shetsInUse(s);
     for (int k = 0; k < shets; ++k) restoreAround(s.ShetsX[k], s.ShetsY[k]);
@@ -94,6 +95,7 @@ void ArenaPainter::restoreAround(int x, int y) {
     const QRect square = ltrb(x - 8, y - 8, x + 28, y + 28);
     if (arenaUnknown_) {
         arena_.copyRect(square, arenaBitmap_, square);
+        cellsRestored_.push_back(square);
         return;
     }
     // Only where the two pictures may differ; the rest of the square
@@ -112,6 +114,7 @@ void ArenaPainter::restoreAround(int x, int y) {
             const QRect cell = sprites::cellRect(row, col);
             const QRect part = cell.intersected(square);
             arena_.copyRect(part, arenaBitmap_, part);
+            cellsRestored_.push_back(part);
             if (part == cell) differs = false;
         }
     }

@@ -30,6 +30,12 @@ public:
     void drawScene(const GameState& s);
     // The cells (row * kCols + col) whose animation frame the last scene drew.
     const std::vector<int>& framesDrawn() const { return framesDrawn_; }
+    // The parts of cells the last scene's restores copied because the screen
+    // picture held something else there (a regrowth frame, a treasure taken
+    // from the static arena only); until the static arena is known, the
+    // whole squares restored. Moving figures aside, these are the places the
+    // scene changed.
+    const std::vector<QRect>& cellsRestored() const { return cellsRestored_; }
     // Repaints the square reaching 8 pixels around the figure at (x, y).
     void restoreAround(int x, int y);
     // Something other than this painter drew on the screen picture: restores
@@ -61,6 +67,7 @@ private:
     // back what the static arena has), so it is not copied again.
     std::array<int, kRows * kCols> shownFrames_{};
     std::vector<int> framesDrawn_;
+    std::vector<QRect> cellsRestored_;
     // Where the screen picture may differ from the static arena; everywhere
     // else the two hold the same pixels, so a restore need not copy there.
     // A restore runs right after a sleep of a tick, with the pictures long

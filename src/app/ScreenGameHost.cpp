@@ -25,18 +25,17 @@ ScreenGameHost::ScreenGameHost(AppContext& ctx, TMainForm& form) : ctx_(ctx), fo
 
 void ScreenGameHost::forgetShownFrames() {
     shownLooks_.fill(Look{});
-    mixed_.fill(false);
     touched_ = QRegion();
 }
 
 // A scene restores the square around every figure from the arena bitmap
 // and draws the figures anew, so the screen can only change where a figure
-// was or now is, in mixed cells under those squares, where something was
-// drawn since the last scene and in animated cells whose frame moved on.
+// was or now is, where the painter's restores brought a cell back to the
+// arena bitmap, where something was drawn since the last scene and in
+// animated cells whose frame moved on.
 // A figure that neither moved nor changed its picture leaves its pixels as
 // they were.
 void ScreenGameHost::addFigure(Look& shown, const Look& now) {
-    addMixedCellsIn(aroundRect(now.x, now.y));
     if (!shown.known) {
         rects_.push_back(aroundRect(now.x, now.y));
     } else if (shown != now) {
@@ -52,26 +51,6 @@ void ScreenGameHost::addFigure(Look& shown, const Look& now) {
     shown = now;
 }
 
-void ScreenGameHost::markMixed(int row, int col) {
-    touched_ += cellRect(row, col);
-    if (row >= 0 && row < kRows && col >= 0 && col < kCols) mixed_[static_cast<size_t>(row * kCols + col)] = true;
-}
-
-void ScreenGameHost::addMixedCellsIn(const QRect& square) {
-    const QRect cells = square.intersected(QRect(0, 0, kArenaWidth, kArenaHeight));
-    if (cells.isEmpty()) return;
-    for (int row = cells.top() / kCellSize; row <= cells.bottom() / kCellSize; ++row) {
-        for (int col = cells.left() / kCellSize; col <= cells.right() / kCellSize; ++col) {
-            bool& mixed = mixed_[static_cast<size_t>(row * kCols + col)];
-            if (!mixed) continue;
-            const QRect cell = cellRect(row, col);
-            rects_.push_back(square.intersected(cell));
-            // Restored whole, the cell matches the bitmap again.
-            if (square.contains(cell)) mixed = false;
-        }
-    }
-}
-
 QRegion ScreenGameHost::sceneRegion(const GameState& s) {
     rects_.clear();
     addFigure(shownLooks_[0], Look{s.ManX, s.ManY, s.ManFrame, s.ManSpriteRow, s.GameResult == GameResult::Normal, true});
@@ -82,7 +61,9 @@ QRegion ScreenGameHost::sceneRegion(const GameState& s) {
     }
     rects_.insert(rects_.end(), touched_.begin(), touched_.end());
     touched_ = QRegion();
-    for (const int i : form_.painter().framesDrawn()) rects_.push_back(cellRect(i / kCols, i % kCols));
+    const ArenaPainter& painter = form_.painter();
+    rects_.insert(rects_.end(), painter.cellsRestored().begin(), painter.cellsRestored().end());
+    for (const int i : painter.framesDrawn()) rects_.push_back(cellRect(i / kCols, i % kCols));
     return unionOf(rects_);
 }
 
@@ -103,7 +84,7 @@ void ScreenGameHost::takeKlad(const GameState&, int row, int col) {
     // Only the arena bitmap changes now; the screen follows with the next
     // scene, which restores the man's square over it.
     form_.painter().takeKlad(row, col);
-    markMixed(row, col);
+    touched_ += cellRect(row, col);
     form_.KladsLabelUpdate();
 }
 
@@ -119,7 +100,7 @@ void ScreenGameHost::threadPlaysound(std::string_view event) { ThreadPlaysound(c
 
 void ScreenGameHost::drawRegrowthFrame(const GameState&, int row, int col, int v) {
     form_.painter().drawRegrowthFrame(row, col, v);
-    markMixed(row, col);
+    touched_ += cellRect(row, col);
     form_.refreshArena(cellRect(row, col));
 }
 

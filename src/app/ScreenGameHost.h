@@ -43,16 +43,10 @@ private:
     };
     QRegion sceneRegion(const GameState& s);
     void addFigure(Look& shown, const Look& now);
-    void addMixedCellsIn(const QRect& square);
-    void markMixed(int row, int col);
 
     AppContext& ctx_;
     TMainForm& form_;
     std::array<Look, 1 + kMaxShets> shownLooks_{};
-    // Cells where the arena may differ from the arena bitmap beneath the
-    // figures (a regrowth frame ORed over the last one, a treasure taken
-    // from the bitmap only): a restore around a figure changes them.
-    std::array<bool, kRows * kCols> mixed_{};
     // Squares drawn outside a scene whose neighbourhood the next scene may
     // redraw (e.g. a treasure taken under the man's feet).
     QRegion touched_;

@@ -278,6 +278,8 @@ protected:
         forms_ = std::make_unique<test::GameForms>();
         forms_->main->ArenaBitmap = Bitmap(640, 440);
         forms_->main->Arena->setCanvasSize(640, 440);
+        // As when a level starts: the painter knows the arena from here on.
+        forms_->main->painter().drawStaticArena(state());
         forms_->main->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(forms_->main.get()));
         QTest::qWait(50);
