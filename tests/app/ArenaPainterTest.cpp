@@ -130,7 +130,6 @@ TEST_F(ArenaPainterTest, SceneOrsTheManOntoTheArenaAndRestoresHisOldSquare) {
     EXPECT_TRUE(samePixels(arena, arenaBitmap, QRect(196, 192, 36, 36)));
 }
 
-
 // What a scene's restores brought back from the static arena besides the
 // figures is what the screen must repaint there.
 TEST_F(ArenaPainterTest, ASceneReportsTheCellsItsRestoresBroughtBack) {
@@ -142,18 +141,18 @@ TEST_F(ArenaPainterTest, ASceneReportsTheCellsItsRestoresBroughtBack) {
     painter.drawScene(state);
     EXPECT_TRUE(painter.cellsRestored().empty()) << "nothing differed yet";
 
-    painter.takeKlad(10, 10);            // under the man: wholly inside his square
+    painter.takeKlad(10, 10);              // under the man: wholly inside his square
     painter.drawRegrowthFrame(10, 11, 5);  // reaches past his square's right edge
     painter.drawRegrowthFrame(2, 2, 5);    // far away: no restore reaches it
     painter.drawScene(state);
-    const std::vector<QRect> first = painter.cellsRestored();
-    EXPECT_EQ(first, (std::vector<QRect>{QRect(200, 200, 20, 20), QRect(220, 200, 8, 20)}));
+    EXPECT_EQ(painter.cellsRestored(), (std::vector<QRect>{QRect(200, 200, 20, 20), QRect(220, 200, 8, 20)}));
     EXPECT_TRUE(samePixels(arena, arenaBitmap, QRect(200, 200, 28, 20)));
 
     painter.drawScene(state);
     EXPECT_EQ(painter.cellsRestored(), std::vector<QRect>{QRect(220, 200, 8, 20)})
         << "a cell restored whole matches again; one restored in part still differs";
 }
+
 TEST_F(ArenaPainterTest, SceneDrawsDevilsAndAnimatedCellsIntoBothPictures) {
     test::LevelSpec level = test::simpleLevel();
     setUpLevel(level);
