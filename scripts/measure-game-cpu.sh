@@ -10,7 +10,7 @@ BUILD=${TAMB_CPU_BUILD:-build/release}
 cmake -G Ninja -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DTAMB_BENCH=OFF >/dev/null
 cmake --build "$BUILD" --parallel "${TAMB_JOBS:-2}" --target game_cpu_probe tamb_gamedata
 level=${1:-1} seconds=${2:-20} runs=${3:-3}
-probe=("$BUILD/tests/game/game_cpu_probe" "$BUILD/gamedata" "$level" "$seconds")
+probe=("$BUILD/bench/perf/game_cpu_probe" "$BUILD/gamedata" "$level" "$seconds")
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 

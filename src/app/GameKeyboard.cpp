@@ -4,15 +4,13 @@
 #include <QWidget>
 
 #include "ImageView.h"
-#include "ModalShow.h"
 #include "TMainForm.h"
-#include "TMainMenuForm.h"
 #include "TManControl.h"
-#include "TPrepareForm.h"
 
 namespace tamb {
 
-GameKeyboard::GameKeyboard(AppContext& ctx, QObject* parent) : QObject(parent), ctx_(ctx) {}
+GameKeyboard::GameKeyboard(GameState& state, TMainForm& form, QObject* parent)
+    : QObject(parent), state_(state), form_(form) {}
 
 int GameKeyboard::virtualKey(int qtKey) {
     switch (qtKey) {
@@ -39,21 +37,21 @@ int GameKeyboard::virtualKey(int qtKey) {
 }
 
 void GameKeyboard::setCommand(Command c) {
-    ctx_.state.Command = c;
+    state_.Command = c;
     // Let the game thread see the new command without waiting out its tick.
-    if (ctx_.MainForm && ctx_.MainForm->ManThread) ctx_.MainForm->ManThread->wake();
+    if (form_.ManThread) form_.ManThread->wake();
 }
 
 void GameKeyboard::FormKeyDown(int key) {
-    TMainForm& form = *ctx_.MainForm;
+    TMainForm& form = form_;
     // Every test is made in turn; the last write to Command stays.
-    if (key == VkPause && ctx_.state.Command != Command::Pause) {
+    if (key == VkPause && state_.Command != Command::Pause) {
         form.Playsound(QStringLiteral("Pause"));
         setCommand(Command::Pause);
-        if (form.PauseImage) form.PauseImage->show();
+        form.PauseImage->show();
     } else {
         setCommand(Command::Stop);
-        if (form.PauseImage) form.PauseImage->hide();
+        form.PauseImage->hide();
     }
     if (key == VkEscape) setCommand(Command::UserKillsMan);
     if (key == VkRight) setCommand(Command::Right);
@@ -65,7 +63,7 @@ void GameKeyboard::FormKeyDown(int key) {
 }
 
 void GameKeyboard::FormKeyUp(int key) {
-    const Command current = ctx_.state.Command;
+    const Command current = state_.Command;
     if ((key == VkRight && current == Command::Right) || (key == VkLeft && current == Command::Left) ||
         (key == VkUp && current == Command::Up) || (key == VkDown && current == Command::Down) ||
         (key == VkControl && current == Command::Fire)) {
@@ -74,17 +72,16 @@ void GameKeyboard::FormKeyUp(int key) {
 }
 
 void GameKeyboard::leaveGame() {
-    TMainForm& form = *ctx_.MainForm;
+    TMainForm& form = form_;
     setCommand(Command::Exit);
     // The game may have ended by itself a moment ago; the animation timer
     // must not begin the next level under the menu. The next level setup
     // starts it again.
-    if (form.AnimationTimer) form.AnimationTimer->stop();
+    form.AnimationTimer->stop();
     // Only a thread that still exists is waited for; it may be sitting in
     // a drawing call, which the wait keeps serving.
     TManControl::waitForEnd(form.ManThread);
-    // The menu, then a new level if it asks for one (not on the way out).
-    form.showMenuRoad();
+    emit gameLeft();
 }
 
 }  // namespace tamb

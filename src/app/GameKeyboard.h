@@ -1,10 +1,11 @@
 #pragma once
 #include <QObject>
 
-#include "AppContext.h"
 #include "GameState.h"
 
 namespace tamb {
+
+class TMainForm;
 
 // The game screen's two key handlers: they turn keys into Command, toggle
 // the pause with its picture and leave the game with Space. Keys arrive as
@@ -23,7 +24,7 @@ public:
         VkDown = 40,
     };
 
-    explicit GameKeyboard(AppContext& ctx, QObject* parent = nullptr);
+    GameKeyboard(GameState& state, TMainForm& form, QObject* parent = nullptr);
 
     // The virtual key code of a Qt key; 0 for keys the game has no code for.
     static int virtualKey(int qtKey);
@@ -31,11 +32,16 @@ public:
     void FormKeyDown(int key);
     void FormKeyUp(int key);
 
+signals:
+    // Space: the game has ended and its thread is gone.
+    void gameLeft();
+
 private:
     void setCommand(Command c);
     void leaveGame();
 
-    AppContext& ctx_;
+    GameState& state_;
+    TMainForm& form_;
 };
 
 }  // namespace tamb

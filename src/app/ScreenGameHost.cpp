@@ -5,7 +5,6 @@
 #include <cstdlib>
 
 #include "RectUnion.h"
-#include "SoundEffects.h"
 #include "TMainForm.h"
 
 namespace tamb {
@@ -21,7 +20,7 @@ QRect figureRect(int x, int y) { return QRect(x, y, kCellSize, kCellSize); }
 
 }  // namespace
 
-ScreenGameHost::ScreenGameHost(AppContext& ctx, TMainForm& form) : ctx_(ctx), form_(form) { forgetShownFrames(); }
+ScreenGameHost::ScreenGameHost(TMainForm& form) : form_(form) { forgetShownFrames(); }
 
 void ScreenGameHost::forgetShownFrames() {
     shownLooks_.fill(Look{});
@@ -96,7 +95,7 @@ void ScreenGameHost::burnBrick(const GameState&, int row, int col) {
 
 void ScreenGameHost::livesLabelUpdate(const GameState&) { form_.LivesLabelUpdate(); }
 
-void ScreenGameHost::threadPlaysound(std::string_view event) { ThreadPlaysound(ctx_, event); }
+void ScreenGameHost::threadPlaysound(std::string_view event) { form_.playGameSound(event); }
 
 void ScreenGameHost::drawRegrowthFrame(const GameState&, int row, int col, int v) {
     form_.painter().drawRegrowthFrame(row, col, v);

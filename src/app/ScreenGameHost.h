@@ -11,14 +11,13 @@
 namespace tamb {
 
 class TMainForm;
-struct AppContext;
 
 // The game's requests carried out directly on the game screen. Runs on the
 // user-interface thread only: the brick timer uses it as it is, the game
 // thread hands its requests over to that thread first.
 class ScreenGameHost final : public GameHost {
 public:
-    ScreenGameHost(AppContext& ctx, TMainForm& form);
+    explicit ScreenGameHost(TMainForm& form);
 
     void drawScene(const GameState& s) override;
     void restoreAround(const GameState& s) override;
@@ -44,7 +43,6 @@ private:
     QRegion sceneRegion(const GameState& s);
     void addFigure(Look& shown, const Look& now);
 
-    AppContext& ctx_;
     TMainForm& form_;
     std::array<Look, 1 + kMaxShets> shownLooks_{};
     // Squares drawn outside a scene whose neighbourhood the next scene may

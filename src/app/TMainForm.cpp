@@ -1,10 +1,6 @@
 #include "TMainForm.h"
 
-#include <QApplication>
-#include <QEvent>
 #include <QLabel>
-#include <QProgressBar>
-#include <QTimer>
 #include <string>
 #include <vector>
 
@@ -12,14 +8,10 @@
 #include "FormPictures.h"
 #include "ImageView.h"
 #include "LevelCodec.h"
-#include "ModalShow.h"
 #include "Rules.h"
 #include "ScreenGameHost.h"
 #include "SoundEffects.h"
 #include "TDataForm.h"
-#include "TEditorForm.h"
-#include "TMainMenuForm.h"
-#include "TPrepareForm.h"
 #include "TambError.h"
 #include "TextLines.h"
 
@@ -54,7 +46,7 @@ void paintBlack(QWidget* w) {
 
 }  // namespace
 
-TMainForm::TMainForm(AppContext& ctx) : ctx_(ctx), host_(ctx, *this) {
+TMainForm::TMainForm(AppContext& ctx) : ctx_(ctx), host_(*this) {
     setWindowTitle(QStringLiteral("MainForm"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setFocusPolicy(Qt::StrongFocus);
@@ -66,7 +58,7 @@ TMainForm::TMainForm(AppContext& ctx) : ctx_(ctx), host_(ctx, *this) {
     LivesLabel = makeStatusLabel(this, QStringLiteral("Lives"));
     LivesLabel->move(0, 160);
     Kirp = new CoalescingTimer(this);
-    Kirp->setInterval(300);
+    Kirp->setInterval(KirpIntervalMs(0));
     connect(Kirp, &CoalescingTimer::timeout, this, &TMainForm::KirpTimer);
     AnimationTimer = new CoalescingTimer(this);
     AnimationTimer->setInterval(kAnimationIntervalMs);
@@ -80,42 +72,17 @@ TMainForm::TMainForm(AppContext& ctx) : ctx_(ctx), host_(ctx, *this) {
     KladsLabel->raise();
     LivesLabel->raise();
 
-    painter_ = std::make_unique<ArenaPainter>(SpriteSheet, ArenaBitmap, Arena->bitmap());
+    GamePictures& pictures = ctx_.pictures;
+    painter_ = std::make_unique<ArenaPainter>(pictures.SpriteSheet, pictures.ArenaBitmap, Arena->bitmap());
     // The pause picture, the keys and the game thread's hand-over.
     setUpGameThreadParts();
 
     setGeometry(0, 0, kFormWidth, kFormHeight);
-    // Exit from the menu asks the application to end; remember it so the
-    // way back from the menu starts no level.
-    if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(this);
 }
 
 GameHost& TMainForm::screenHost() { return host_; }
 
-bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == QCoreApplication::instance() && event->type() == QEvent::Quit) quitting_ = true;
-    return QWidget::eventFilter(watched, event);
-}
-
-void TMainForm::showAndActivate() {
-    show();
-    QTimer::singleShot(0, this, &TMainForm::FormActivate);
-}
-
-void TMainForm::FormActivate() {
-    if (activated_) return;
-    activated_ = true;
-    setUpScreen();
-    showMenuRoad();
-}
-
-void TMainForm::fillLevelPasswords() {
-    static const char* const kPasswords[] = {"", "ryba", "7", "3", "9", "1", "5", "8", "2", "6", "41", "86", "27", "63"};
-    LevelPasswords.fill(QString());
-    for (int k = 1; k <= 13; ++k) LevelPasswords[static_cast<size_t>(k)] = QLatin1String(kPasswords[k]);
-}
-
-void TMainForm::layOutForms() {
+void TMainForm::layOut() {
     setGeometry(0, 0, kFormWidth, kFormHeight);
     paintBlack(this);
     Arena->setCanvasSize(kArenaWidth, kArenaHeight);
@@ -125,59 +92,18 @@ void TMainForm::layOutForms() {
     StatusPanel->move(0, 440);
     KladsLabel->move(x() + 25, height() - 40);
     LivesLabel->move(x() + 285, height() - 40);
-
-    if (TMainMenuForm* menu = ctx_.MainMenuForm) {
-        menu->setGeometry(0, 0, kFormWidth, kFormHeight);
-        paintBlack(menu);
-        menu->AllLightsOff();
-        if (menu->AuthorImage) menu->AuthorImage->move(menu->AuthorImage->x(), 440);
-        if (menu->LogoImage1) menu->LogoImage1->move(menu->LogoImage1->x(), 16);
-        if (menu->LogoImage2) menu->LogoImage2->move(menu->LogoImage2->x(), 88);
-    }
-    if (TEditorForm* editor = ctx_.EditorForm) {
-        editor->setGeometry(0, 0, kFormWidth, kFormHeight);
-        paintBlack(editor);
-        if (editor->WorkingPanel) editor->WorkingPanel->move(editor->WorkingPanel->x(), 440);
-        if (editor->EditorImage) editor->EditorImage->setGeometry(0, 0, kArenaWidth, kArenaHeight);
-    }
 }
 
 void TMainForm::setUpScreen() {
-    fillLevelPasswords();
-    layOutForms();
-    const QString folder = (ctx_.DataForm ? ctx_.DataForm->baseFolder() : QString()) + QStringLiteral("/graphics/");
-    PasswordScene.loadFromFile(folder + QStringLiteral("Password Scene Pic.bmp"));
-    SpriteSheet.loadFromFile(folder + QStringLiteral("sprites.bmp"));
-    ArenaBitmap = Bitmap(Arena->width(), Arena->height());
-    BlankBitmap = Bitmap(Arena->width(), Arena->height());
-    BlankBitmap.fill(0);
-}
-
-void TMainForm::showMenuRoad() {
-    if (quitting_) return;
-    if (ctx_.MainMenuForm) showModal(ctx_.MainMenuForm);
-    if (quitting_) return;
-    if (MenuChoice == QLatin1String("New Game")) showPreparation();
-}
-
-void TMainForm::showPreparation() {
-    // A level that cannot be set up goes back to the menu; a loop rather
-    // than a recursion, as the player may try again and again.
-    for (;;) {
-        if (quitting_ || !ctx_.PrepareForm) return;
-        setupFailed_ = false;
-        ctx_.PrepareForm->PrepareProgress->setValue(0);
-        showModal(ctx_.PrepareForm);
-        if (!setupFailed_ || quitting_) return;
-        if (ctx_.MainMenuForm) showModal(ctx_.MainMenuForm);
-        if (quitting_ || MenuChoice != QLatin1String("New Game")) return;
-    }
-}
-
-void TMainForm::levelSetupFailed(const QString& message) {
-    ErrorReport::show(message);
-    setupFailed_ = true;
-    if (ctx_.PrepareForm) ctx_.PrepareForm->close();
+    ctx_.passwords.fillStandard();
+    layOut();
+    GamePictures& pictures = ctx_.pictures;
+    const QString folder = data_->baseFolder() + QStringLiteral("/graphics/");
+    pictures.PasswordScene.loadFromFile(folder + QStringLiteral("Password Scene Pic.bmp"));
+    pictures.SpriteSheet.loadFromFile(folder + QStringLiteral("sprites.bmp"));
+    pictures.ArenaBitmap = Bitmap(Arena->width(), Arena->height());
+    pictures.BlankBitmap = Bitmap(Arena->width(), Arena->height());
+    pictures.BlankBitmap.fill(0);
 }
 
 void TMainForm::SetLevel() {
@@ -185,29 +111,28 @@ void TMainForm::SetLevel() {
     // The thread of the level before must be gone before its state changes.
     TManControl::stop(ManThread, s);
 
-    const QString base = ctx_.DataForm->baseFolder() + QStringLiteral("/levels/level");
+    const QString base = data_->baseFolder() + QStringLiteral("/levels/level");
     if (!TextLines::exists(base + QString::number(s.LevelNumber))) s.LevelNumber = 1;
     const QString fileName = base + QString::number(s.LevelNumber);
     GameLevel level;
     try {
-        ctx_.DataForm->LevelData = TextLines::read(fileName);
+        data_->LevelData = TextLines::read(fileName);
         std::vector<std::string> lines;
-        lines.reserve(static_cast<size_t>(ctx_.DataForm->LevelData.size()));
-        for (const QString& line : ctx_.DataForm->LevelData) lines.push_back(line.toStdString());
+        lines.reserve(static_cast<size_t>(data_->LevelData.size()));
+        for (const QString& line : data_->LevelData) lines.push_back(line.toStdString());
         level = decodeGameLevel(lines);
     } catch (const TambError& e) {
-        levelSetupFailed(e.message());
+        ErrorReport::show(e.message());
+        emit levelSetupFailed();
         return;
     } catch (const LevelFormatError& e) {
-        levelSetupFailed(QStringLiteral("%1: %2").arg(fileName, QString::fromStdString(e.what())));
+        ErrorReport::show(QStringLiteral("%1: %2").arg(fileName, QString::fromStdString(e.what())));
+        emit levelSetupFailed();
         return;
     }
     SetUpLevelState(s, level);
 
-    TPrepareForm* prepare = ctx_.PrepareForm;
-    painter_->drawStaticArena(s, [prepare] {
-        if (prepare) prepare->advanceProgress();
-    });
+    painter_->drawStaticArena(s, [this] { emit setupProgressed(); });
     refreshArena();
     host_.forgetShownFrames();
 
@@ -215,7 +140,7 @@ void TMainForm::SetLevel() {
     StartManThread();
     Kirp->start();
     AnimationTimer->start();
-    if (prepare) prepare->close();
+    emit levelReady();
     // The keys go to the game screen again.
     activateWindow();
     setFocus();
@@ -231,7 +156,9 @@ void TMainForm::refreshArena(const QRegion& region) { Arena->update(region); }
 
 void TMainForm::repaintArenaNow(const QRegion& region) { Arena->paintNow(region); }
 
-void TMainForm::Playsound(const QString& name) { PlayUiSound(ctx_, name); }
+void TMainForm::Playsound(const QString& name) { PlayUiSound(*data_, name); }
+
+void TMainForm::playGameSound(std::string_view event) { ThreadPlaysound(*data_, event); }
 
 void TMainForm::KladsLabelUpdate() {
     KladsLabel->setText(QStringLiteral("кладов: ") + QString::number(static_cast<int>(ctx_.state.KladsLeft)));
@@ -243,15 +170,19 @@ void TMainForm::LivesLabelUpdate() {
     LivesLabel->adjustSize();
 }
 
+void TMainForm::hideStatusLabels() {
+    LivesLabel->hide();
+    KladsLabel->hide();
+}
+
 void TMainForm::KirpTimer() {
     KirpTick(ctx_.state, host_);
 }
 
 void TMainForm::AnimationTimerTimer() {
     if (!AnimationTick(ctx_.state)) return;
-    if (ctx_.PrepareForm) ctx_.PrepareForm->PrepareProgress->setValue(0);
     AnimationTimer->stop();
-    showPreparation();
+    emit gameEnded();
 }
 
 }  // namespace tamb

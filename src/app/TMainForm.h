@@ -1,13 +1,11 @@
 #pragma once
 #include <QPointer>
 #include <QWidget>
-#include <array>
-#include <functional>
 #include <memory>
+#include <string_view>
 
 #include "AppContext.h"
 #include "ArenaPainter.h"
-#include "Bitmap.h"
 #include "CoalescingTimer.h"
 #include "GameHost.h"
 #include "ScreenGameHost.h"
@@ -19,42 +17,42 @@ namespace tamb {
 
 class GameKeyboard;
 class ImageView;
+class TDataForm;
 class UiGameHost;
 
 // The game screen and the application's main form: the arena, the status
 // panel with its two labels, the pause picture, the brick and animation
 // timers, level setup and the sound events of the user-interface side.
+// What happens around a game (the menu, the preparation screen) is the
+// business of whoever listens to its signals.
 class TMainForm : public QWidget {
     Q_OBJECT
 public:
     explicit TMainForm(AppContext& ctx);
     ~TMainForm() override;
 
+    // The data holder is made after the game screen; the composition root
+    // hands it over before anything runs.
+    void setDataHolder(TDataForm& data) { data_ = &data; }
+
+    // The first activation's own part: fills the password table, lays out
+    // the game screen, loads the pictures and makes the off-screen arena.
+    // Throws TambError naming a picture that cannot be loaded.
+    void setUpScreen();
+
     // Sets up the level of LevelNumber (level 1 when it has no file) and
-    // starts the game. Called by the preparation screen's timer. On failure
-    // the error is reported, the preparation screen closes and the player
-    // goes back to the menu.
+    // starts the game; then levelReady(). On failure the error is reported
+    // and levelSetupFailed() follows.
     void SetLevel();
+    // Ends a game still running; its drawing calls are served meanwhile.
+    void stopGame();
+
     void Playsound(const QString& name);
+    // A sound of the game side; callable from any thread, never waits.
+    void playGameSound(std::string_view event);
     void KladsLabelUpdate();
     void LivesLabelUpdate();
-
-    // Shows the game screen and runs its activation step once it is up,
-    // whether or not the window system ever reports it active.
-    void showAndActivate();
-    // The first activation: lays out the screens, fills the password table,
-    // loads the pictures, then shows the menu (and the game it asks for).
-    // Runs once; later calls do nothing.
-    void FormActivate();
-    // The activation's first half alone (no menu); throws TambError naming
-    // a picture that cannot be loaded.
-    void setUpScreen();
-    // The menu, then the preparation screen if it asks for a game: the road
-    // of the activation and of the Space key.
-    void showMenuRoad();
-    // The preparation screen and the level setup it runs; a level that
-    // cannot be set up leads back to the menu.
-    void showPreparation();
+    void hideStatusLabels();
 
     void KirpTimer();
     void AnimationTimerTimer();
@@ -78,10 +76,6 @@ public:
     // previous one, which has ended, is gone).
     void StartManThread();
 
-    // True once the application was asked to end (the menu's Exit): no
-    // level is started on the way out.
-    bool isQuitting() const { return quitting_; }
-
     ImageView* Arena = nullptr;
     QLabel* KladsLabel = nullptr;
     QLabel* LivesLabel = nullptr;
@@ -92,31 +86,31 @@ public:
     ImageView* StatusPanel = nullptr;
     ImageView* PauseImage = nullptr;
 
-    Bitmap SpriteSheet;
-    Bitmap ArenaBitmap;
-    Bitmap BlankBitmap;
-    Bitmap PasswordScene;
-
-    QString MenuChoice;
-    std::array<QString, 31> LevelPasswords;  // entries 1..30; 0 unused
+signals:
+    // One step of drawing the new level's arena: the preparation bar moves.
+    void setupProgressed();
+    // The level is set up and its game runs: the preparation screen goes.
+    void levelReady();
+    // The level could not be set up (already reported).
+    void levelSetupFailed();
+    // The game ended by itself (level passed, or the last life lost): the
+    // next level is to be prepared.
+    void gameEnded();
+    // The player left the game (Space); its thread has ended.
+    void gameLeft();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void setUpGameThreadParts();
-    void fillLevelPasswords();
-    void layOutForms();
-    void levelSetupFailed(const QString& message);
+    void layOut();
 
     AppContext& ctx_;
+    TDataForm* data_ = nullptr;
     std::unique_ptr<ArenaPainter> painter_;
     ScreenGameHost host_;
-    bool activated_ = false;
-    bool quitting_ = false;
-    bool setupFailed_ = false;
 };
 
 }  // namespace tamb

@@ -15,15 +15,17 @@ void TMainForm::setUpGameThreadParts() {
     PauseImage->setPicture(formPicture(QStringLiteral(":/pics/pause.jpg"), 320, 69));
     PauseImage->move(160, 112);
     PauseImage->hide();
-    Keyboard = new GameKeyboard(ctx_, this);
+    Keyboard = new GameKeyboard(ctx_.state, *this, this);
+    connect(Keyboard, &GameKeyboard::gameLeft, this, &TMainForm::gameLeft);
     GameThreadHost = new UiGameHost(screenHost(), this);
     connect(GameThreadHost, &UiGameHost::callsServed, Kirp, &CoalescingTimer::shareWake);
     connect(GameThreadHost, &UiGameHost::callsServed, AnimationTimer, &CoalescingTimer::shareWake);
 }
 
-TMainForm::~TMainForm() {
-    // A game still running when the program ends: its drawing calls must be
-    // served until it has seen "exit".
+TMainForm::~TMainForm() { stopGame(); }
+
+void TMainForm::stopGame() {
+    // Its drawing calls must be served until it has seen "exit".
     TManControl::stop(ManThread, ctx_.state);
 }
 

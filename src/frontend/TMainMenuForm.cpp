@@ -11,12 +11,9 @@
 #include "ErrorReport.h"
 #include "FrontendPictures.h"
 #include "ImageView.h"
-#include "ModalShow.h"
+#include "SoundEffects.h"
 #include "SpeedButton.h"
 #include "TDataForm.h"
-#include "TEditorForm.h"
-#include "TMainForm.h"
-#include "TParamsForm.h"
 #include "TambError.h"
 #include "TextLines.h"
 
@@ -45,7 +42,7 @@ QImage lampStandIn() {
 
 }  // namespace
 
-TMainMenuForm::TMainMenuForm(AppContext& ctx) : ctx_(ctx) {
+TMainMenuForm::TMainMenuForm(AppContext& ctx, TDataForm& data) : ctx_(ctx), data_(data) {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setGeometry(0, 0, 642, 482);
     QPalette pal = palette();
@@ -141,20 +138,29 @@ void TMainMenuForm::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) FormActivate();
 }
 
+void TMainMenuForm::layOut() {
+    setGeometry(0, 0, 642, 482);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    AllLightsOff();
+    AuthorImage->move(AuthorImage->x(), 440);
+    LogoImage1->move(LogoImage1->x(), 16);
+    LogoImage2->move(LogoImage2->x(), 88);
+}
+
 void TMainMenuForm::FormActivate() {
-    ConfigFileName = ctx_.DataForm->baseFolder() + QStringLiteral("/tamb.cfg");
-    if (TextLines::exists(ConfigFileName)) {
+    ctx_.ConfigFileName = data_.baseFolder() + QStringLiteral("/tamb.cfg");
+    if (TextLines::exists(ctx_.ConfigFileName)) {
         try {
-            ctx_.DataForm->LB1 = TextLines::read(ConfigFileName);
+            data_.LB1 = TextLines::read(ctx_.ConfigFileName);
         } catch (const TambError& e) {
             // Unreadable: say so and go on with the lines the list holds.
             ErrorReport::show(e.message());
         }
     }
-    if (ctx_.ParamsForm) {
-        ctx_.ParamsForm->ParamsInit();
-        ctx_.ParamsForm->ParamsSet();
-    }
+    emit configLoaded();
     const Bitmap& scene = passwordScene();
     if (PasswordImage->bitmap().height() != scene.height() || PasswordImage->bitmap().width() != 185)
         PasswordImage->setCanvasSize(185, scene.height());
@@ -226,15 +232,15 @@ void TMainMenuForm::NewGameButtonMouseDown() { playSound(QStringLiteral("Printin
 void TMainMenuForm::NewGameButtonClick(QObject* sender) {
     if (sender == NewGameButton) ctx_.state.LevelNumber = 1;
     PasswordVisibilityCheck();
-    ctx_.MainForm->MenuChoice = QStringLiteral("New Game");
+    ctx_.MenuChoice = QStringLiteral("New Game");
     close();
 }
 
-void TMainMenuForm::OptionsButtonClick() { showModal(ctx_.ParamsForm); }
+void TMainMenuForm::OptionsButtonClick() { emit optionsRequested(); }
 
 void TMainMenuForm::EditorButtonClick() {
     PasswordVisibilityCheck();
-    showModal(ctx_.EditorForm);
+    emit editorRequested();
 }
 
 void TMainMenuForm::ExitButtonClick() {
@@ -246,8 +252,8 @@ void TMainMenuForm::ExitButtonClick() {
 void TMainMenuForm::playSound(const QString& name) {
     if (soundHook)
         soundHook(name);
-    else if (ctx_.MainForm)
-        ctx_.MainForm->Playsound(name);
+    else
+        PlayUiSound(data_, name);
 }
 
 }  // namespace tamb

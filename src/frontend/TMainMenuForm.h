@@ -14,14 +14,19 @@ namespace tamb {
 
 class ImageView;
 class SpeedButton;
+class TDataForm;
 
 // The main menu with its title animation, lamps and sliding password bar.
-// The game screen shows it modally and reads MenuChoice (and, on the way
-// out, exitRequested()) when it returns.
+// It is shown modally; MenuChoice (and, on the way out, exitRequested())
+// say how it was left.
 class TMainMenuForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TMainMenuForm(AppContext& ctx);
+    TMainMenuForm(AppContext& ctx, TDataForm& data);
+
+    // The first activation's layout: lamps off, the credit and the logos in
+    // their places.
+    void layOut();
 
     // Runs at every showing: reloads the configuration, applies the options,
     // resets the password bar and starts the title animation the first time.
@@ -47,10 +52,9 @@ public:
     // started, whatever MenuChoice holds.
     bool exitRequested() const { return exitRequested_; }
 
-    // Where sound requests go; the game screen's Playsound unless replaced.
+    // Where sound requests go; the data holder's players unless replaced.
     std::function<void(const QString&)> soundHook;
 
-    QString ConfigFileName;
     int EffectStep = 0;             // title animation ticks so far; never reset
     QString PasswordBarMode;        // "ShowBar" or "HideBar"
     int PasswordBarX = 185;         // where the bar's picture is drawn
@@ -74,6 +78,12 @@ public:
     QTimer* EffectTimer = nullptr;
     QTimer* PasswordEffect = nullptr;
 
+signals:
+    // The configuration list was (re)loaded: the options take it in.
+    void configLoaded();
+    void optionsRequested();
+    void editorRequested();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -87,6 +97,7 @@ private:
     void blankPasswordImage();
 
     AppContext& ctx_;
+    TDataForm& data_;
     bool exitRequested_ = false;
     Bitmap sceneStandIn_;
 };

@@ -7,7 +7,6 @@
 
 #include "ImageView.h"
 #include "SpeedButton.h"
-#include "TMainForm.h"
 #include "TMainMenuForm.h"
 
 namespace tamb {
@@ -70,7 +69,7 @@ void TMainMenuForm::createPasswordBar() {
 }
 
 const Bitmap& TMainMenuForm::passwordScene() {
-    const Bitmap& scene = ctx_.MainForm ? ctx_.MainForm->PasswordScene : sceneStandIn_;
+    const Bitmap& scene = ctx_.pictures.PasswordScene;
     if (!scene.isNull()) return scene;
     if (sceneStandIn_.isNull()) {
         // A plain frame until the game screen has loaded the real picture.
@@ -84,8 +83,8 @@ const Bitmap& TMainMenuForm::passwordScene() {
 }
 
 void TMainMenuForm::blankPasswordImage() {
-    if (ctx_.MainForm && !ctx_.MainForm->BlankBitmap.isNull())
-        PasswordImage->bitmap().draw(0, 0, ctx_.MainForm->BlankBitmap);
+    if (!ctx_.pictures.BlankBitmap.isNull())
+        PasswordImage->bitmap().draw(0, 0, ctx_.pictures.BlankBitmap);
     else
         PasswordImage->bitmap().fill(0xff000000u);
     PasswordImage->update();
@@ -148,17 +147,14 @@ void TMainMenuForm::PasswordVisibilityCheck() {
 }
 
 void TMainMenuForm::PasswordOkClick(QObject* sender) {
-    const QString typed = PasswordEdit->text();
-    for (int i = 1; i <= 30; ++i) {
-        const QString& entry = ctx_.MainForm->LevelPasswords[i];
-        // An empty entry is no password: it never opens its level.
-        if (entry.isEmpty() || typed != entry) continue;
-        playSound(QStringLiteral("LevelPassed"));
-        ctx_.state.LevelNumber = i;
-        NewGameButtonClick(sender);
+    const int level = ctx_.passwords.levelFor(PasswordEdit->text());
+    if (level == 0) {
+        playSound(QStringLiteral("OutOfScreen"));
         return;
     }
-    playSound(QStringLiteral("OutOfScreen"));
+    playSound(QStringLiteral("LevelPassed"));
+    ctx_.state.LevelNumber = level;
+    NewGameButtonClick(sender);
 }
 
 }  // namespace tamb

@@ -16,8 +16,8 @@
 #include "PieGauge.h"
 #include "SpeedButton.h"
 #include "TDataForm.h"
-#include "TMainForm.h"
-#include "TMainMenuForm.h"
+#include "Rules.h"
+#include "SoundEffects.h"
 #include "TambError.h"
 #include "TextLines.h"
 
@@ -49,7 +49,7 @@ QImage backgroundStandIn() {
 
 }  // namespace
 
-TParamsForm::TParamsForm(AppContext& ctx) : ctx_(ctx) {
+TParamsForm::TParamsForm(AppContext& ctx, TDataForm& data) : ctx_(ctx), data_(data) {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setFixedSize(304, 225);
 
@@ -134,16 +134,16 @@ TParamsForm::TParamsForm(AppContext& ctx) : ctx_(ctx) {
 int TParamsForm::speed() const { return GameSpeed->value(); }
 
 void TParamsForm::ParamsInit() {
-    const ConfigList::Options options = ConfigList::read(ctx_.DataForm->LB1);
+    const ConfigList::Options options = ConfigList::read(data_.LB1);
     GameSpeed->setValue(options.speed);
     SoundControl->setChecked(options.sound);
 }
 
 void TParamsForm::ParamsSet() {
-    ConfigList::write(ctx_.DataForm->LB1, {speed(), SoundControl->isChecked()});
-    const int delay = 10000010 - 100000 * speed();
+    ConfigList::write(data_.LB1, {speed(), SoundControl->isChecked()});
+    const int delay = GameDelayForSpeed(speed());
     ctx_.state.GameDelay = delay;
-    if (ctx_.MainForm && ctx_.MainForm->Kirp) ctx_.MainForm->Kirp->setInterval(delay / 2000 + 300);
+    emit brickIntervalChanged(KirpIntervalMs(delay));
 }
 
 void TParamsForm::MinusButtonClick() { GameSpeed->setValue(speed() - 1); }
@@ -153,7 +153,7 @@ void TParamsForm::PlusButtonClick() { GameSpeed->setValue(speed() + 1); }
 void TParamsForm::ParamsOkClick() {
     ParamsSet();
     try {
-        TextLines::write(ctx_.MainMenuForm->ConfigFileName, ctx_.DataForm->LB1);
+        TextLines::write(ctx_.ConfigFileName, data_.LB1);
     } catch (const TambError& e) {
         ErrorReport::show(e.message());  // the dialog stays open
         return;
@@ -171,15 +171,15 @@ void TParamsForm::ParamsOkMouseDown() { playSound(QStringLiteral("Printing")); }
 void TParamsForm::playSound(const QString& name) {
     if (soundHook)
         soundHook(name);
-    else if (ctx_.MainForm)
-        ctx_.MainForm->Playsound(name);
+    else
+        PlayUiSound(data_, name);
 }
 
 void TParamsForm::showEvent(QShowEvent* event) {
     // Centred over the game's forms, which is where the player looks on a
     // screen larger than the game.
     QRect area;
-    if (ctx_.MainForm && ctx_.MainForm->isVisible()) area = ctx_.MainForm->geometry();
+    if (anchor_ && anchor_->isVisible()) area = anchor_->geometry();
     else if (const QScreen* screen = QGuiApplication::primaryScreen()) area = screen->geometry();
     if (area.isValid()) move(area.center() - rect().center());
     QDialog::showEvent(event);

@@ -1,5 +1,6 @@
 #pragma once
 #include <QDialog>
+#include <QPointer>
 #include <functional>
 
 #include "AppContext.h"
@@ -13,13 +14,17 @@ namespace tamb {
 class ImageView;
 class PieGauge;
 class SpeedButton;
+class TDataForm;
 
 // The options: game speed and sound effects, kept in the configuration
 // list of the data holder (line 1 the speed, line 2 the sound switch).
 class TParamsForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TParamsForm(AppContext& ctx);
+    TParamsForm(AppContext& ctx, TDataForm& data);
+
+    // The window the dialog is centred over while it is visible.
+    void setAnchor(QWidget* anchor) { anchor_ = anchor; }
 
     // List -> controls. Lines that cannot be applied (missing, or a speed
     // that is no whole number) give way to their defaults.
@@ -36,7 +41,7 @@ public:
     // The game speed 0..100 shown by the gauge.
     int speed() const;
 
-    // Where sound requests go; the game screen's Playsound unless replaced.
+    // Where sound requests go; the data holder's players unless replaced.
     std::function<void(const QString&)> soundHook;
 
     ImageView* Image1 = nullptr;
@@ -49,6 +54,10 @@ public:
     SpeedButton* ParamsCancel = nullptr;
     SpeedButton* ParamsOk = nullptr;
 
+signals:
+    // The options took effect: the brick timer runs at this interval.
+    void brickIntervalChanged(int ms);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -57,6 +66,8 @@ private:
     void playSound(const QString& name);
 
     AppContext& ctx_;
+    TDataForm& data_;
+    QPointer<QWidget> anchor_;
 };
 
 }  // namespace tamb

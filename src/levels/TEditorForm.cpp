@@ -17,8 +17,6 @@
 #include "ImageView.h"
 #include "MessageBoxes.h"
 #include "TDataForm.h"
-#include "TMainForm.h"
-#include "TMainMenuForm.h"
 #include "TambError.h"
 #include "TextLines.h"
 #include "UpDown.h"
@@ -80,7 +78,7 @@ std::vector<std::string> toStd(const QStringList& lines) {
 
 }  // namespace
 
-TEditorForm::TEditorForm(AppContext& ctx) : ctx_(ctx) {
+TEditorForm::TEditorForm(AppContext& ctx, TDataForm& data) : ctx_(ctx), data_(data) {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setGeometry(0, 0, 642, 482);
     setFixedSize(642, 482);
@@ -201,21 +199,27 @@ void TEditorForm::buildPanel() {
     connect(ExitButton, &QToolButton::clicked, this, &TEditorForm::ExitButtonClick);
 }
 
+void TEditorForm::layOut() {
+    setGeometry(0, 0, 642, 482);
+    WorkingPanel->move(WorkingPanel->x(), 440);
+    EditorImage->setGeometry(0, 0, kArenaWidth, kArenaHeight);
+}
+
 // --- borrowed pictures ------------------------------------------------------
 
 Bitmap& TEditorForm::spriteSheet() {
-    if (ctx_.MainForm && !ctx_.MainForm->SpriteSheet.isNull()) return ctx_.MainForm->SpriteSheet;
+    if (!ctx_.pictures.SpriteSheet.isNull()) return ctx_.pictures.SpriteSheet;
     return ownSheet_;
 }
 
 Bitmap& TEditorForm::savedCell() {
-    if (ctx_.MainForm && !ctx_.MainForm->ArenaBitmap.isNull()) return ctx_.MainForm->ArenaBitmap;
+    if (!ctx_.pictures.ArenaBitmap.isNull()) return ctx_.pictures.ArenaBitmap;
     if (ownScratch_.isNull()) ownScratch_ = Bitmap(kCellSize, kCellSize);
     return ownScratch_;
 }
 
 const Bitmap& TEditorForm::blankBitmap() {
-    if (ctx_.MainForm && !ctx_.MainForm->BlankBitmap.isNull()) return ctx_.MainForm->BlankBitmap;
+    if (!ctx_.pictures.BlankBitmap.isNull()) return ctx_.pictures.BlankBitmap;
     if (ownBlank_.isNull()) ownBlank_ = Bitmap(kArenaWidth, kArenaHeight);
     return ownBlank_;
 }
@@ -366,9 +370,8 @@ QString TEditorForm::quotedLevelName() const {
 }
 
 QString TEditorForm::configFileName() const {
-    if (ctx_.MainMenuForm && !ctx_.MainMenuForm->ConfigFileName.isEmpty()) return ctx_.MainMenuForm->ConfigFileName;
-    const QString base = ctx_.DataForm ? ctx_.DataForm->baseFolder() : QString(QStringLiteral("."));
-    return base + QStringLiteral("/tamb.cfg");
+    if (!ctx_.ConfigFileName.isEmpty()) return ctx_.ConfigFileName;
+    return data_.baseFolder() + QStringLiteral("/tamb.cfg");
 }
 
 bool TEditorForm::levelNameUsable() {
@@ -390,14 +393,14 @@ void TEditorForm::compileError(const QString& text) {
 }
 
 void TEditorForm::FormActivate() {
-    LevelsDir = (ctx_.DataForm ? ctx_.DataForm->baseFolder() : QString(QStringLiteral("."))) + QStringLiteral("/levels/");
+    LevelsDir = data_.baseFolder() + QStringLiteral("/levels/");
     EditorImage->bitmap().fill(qRgb(0, 0, 0));
     previewShown_ = false;
     EditorImage->update();
     updateItemPictures();
     CursorX = CursorY = OldCursorX = OldCursorY = 0;
-    const QStringList* config = ctx_.DataForm ? &ctx_.DataForm->LB1 : nullptr;
-    LevelCount->setText(config && !config->isEmpty() ? config->at(0) : QStringLiteral("1"));
+    const QStringList& config = data_.LB1;
+    LevelCount->setText(!config.isEmpty() ? config.at(0) : QStringLiteral("1"));
 
     const bool usable = levelNameUsable();
     const bool found = usable && TextLines::exists(levelFileName());
@@ -425,7 +428,7 @@ void TEditorForm::LoadLevelClick() {
         ErrorReport::show(e.message());
         return;
     }
-    if (ctx_.DataForm) ctx_.DataForm->EditorListBox = lines;
+    data_.EditorListBox = lines;
     LevelSaved = true;
     blankImage();
 
@@ -447,11 +450,9 @@ void TEditorForm::SaveLevelClick() {
     resetProgress();
     if (!levelNameUsable()) return;
     const EncodeResult result = encodeLevel(EditorCells, [this] { advanceProgress(); });
-    if (ctx_.DataForm) {
-        QStringList& list = ctx_.DataForm->EditorListBox;
-        list.clear();
-        for (const std::string& l : result.lines) list << QString::fromStdString(l);
-    }
+    QStringList& list = data_.EditorListBox;
+    list.clear();
+    for (const std::string& l : result.lines) list << QString::fromStdString(l);
     if (result.check != LevelCheck::Ok) {
         compileError(checkMessage(result.check));
         return;
@@ -486,16 +487,14 @@ void TEditorForm::ClearLevelClick() {
 }
 
 void TEditorForm::ExitButtonClick() {
-    if (ctx_.DataForm) {
-        QStringList& config = ctx_.DataForm->LB1;
-        if (config.isEmpty()) config << QString();
-        config[0] = LevelCount->text();
-        try {
-            TextLines::write(configFileName(), config);
-        } catch (const TambError& e) {
-            ErrorReport::show(e.message());
-            return;  // stays open
-        }
+    QStringList& config = data_.LB1;
+    if (config.isEmpty()) config << QString();
+    config[0] = LevelCount->text();
+    try {
+        TextLines::write(configFileName(), config);
+    } catch (const TambError& e) {
+        ErrorReport::show(e.message());
+        return;  // stays open
     }
     if (!LevelSaved &&
         !MessageBoxes::show(this, QStringLiteral("Уровень не сохранен"),

@@ -18,6 +18,7 @@ class QToolButton;
 namespace tamb {
 
 class ImageView;
+class TDataForm;
 class UpDown;
 
 // The level editor: draws a level cell by cell with a cursor preview and
@@ -25,7 +26,10 @@ class UpDown;
 class TEditorForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TEditorForm(AppContext& ctx);
+    TEditorForm(AppContext& ctx, TDataForm& data);
+
+    // The first activation's layout: the panel below the arena-sized picture.
+    void layOut();
 
     // Handlers, public so the menu and tests can drive them like the widgets do.
     void FormActivate();
@@ -116,6 +120,7 @@ private:
     void compileError(const QString& text);
 
     AppContext& ctx_;
+    TDataForm& data_;
     bool previewShown_ = false;  // a preview stands in the cell of OldCursorX/Y
     int shownPercent_ = 0;
     Bitmap ownSheet_;    // stand-ins while the game screen has no pictures yet

@@ -5,7 +5,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "FormsFixture.h"
+#include "FormsHarness.h"
+#include "TestGameFolder.h"
 #include "ImageView.h"
 #include "SpriteLayout.h"
 #include "TextLines.h"
@@ -17,10 +18,10 @@ using test::LevelSpec;
 
 bool identical(const Bitmap& a, const Bitmap& b) { return a.image() == b.image(); }
 
-class LevelSetupTest : public test::FormsFixture {
+class LevelSetupTest : public test::FormsTest {
 protected:
     void SetUp() override {
-        FormsFixture::SetUp();
+        FormsTest::SetUp();
         writeGameFolder();
         test::writeLevel(dir.path(), 1, test::simpleLevel());
         createForms();
@@ -29,13 +30,13 @@ protected:
     void TearDown() override {
         mainForm->Kirp->stop();
         mainForm->AnimationTimer->stop();
-        FormsFixture::TearDown();
+        FormsTest::TearDown();
     }
 
     // Hides the menu as soon as it is shown, leaving MenuChoice as it is.
     void closeMenuWhenShown() {
-        auto* timer = new QTimer(menuForm.get());
-        QObject::connect(timer, &QTimer::timeout, menuForm.get(), [this, timer] {
+        auto* timer = new QTimer(menuForm);
+        QObject::connect(timer, &QTimer::timeout, menuForm, [this, timer] {
             if (!menuForm->isVisible()) return;
             ++menuShowings;
             menuForm->hide();
@@ -50,12 +51,12 @@ protected:
 TEST_F(LevelSetupTest, ThePreparationScreenSetsUpTheLevelAfterASecond) {
     QElapsedTimer clock;
     clock.start();
-    QTimer::singleShot(300, prepareForm.get(), [this] {
+    QTimer::singleShot(300, prepareForm, [this] {
         EXPECT_EQ(prepareForm->PrepareProgress->value(), 0);
         EXPECT_TRUE(mainForm->KladsLabel->isHidden());
         EXPECT_TRUE(mainForm->ManThread.isNull());
     });
-    mainForm->showPreparation();
+    forms->flow->showPreparation();
     EXPECT_GE(clock.elapsed(), 950);
     EXPECT_FALSE(prepareForm->isVisible());
     EXPECT_EQ(prepareForm->PrepareProgress->value(), 650) << "the bar is full and stops at its end";
@@ -70,13 +71,13 @@ TEST_F(LevelSetupTest, ThePreparationScreenSetsUpTheLevelAfterASecond) {
 }
 
 TEST_F(LevelSetupTest, ArenaAndArenaBitmapAgreeAndTheExitDoorIsInNeither) {
-    ctx.state.LevelNumber = 1;
+    ctx().state.LevelNumber = 1;
     mainForm->SetLevel();
-    EXPECT_TRUE(identical(mainForm->Arena->bitmap(), mainForm->ArenaBitmap));
+    EXPECT_TRUE(identical(mainForm->Arena->bitmap(), ctx().pictures.ArenaBitmap));
     // The exit door's cell (28, 19) is empty and stays black.
     for (int y = 380; y < 400; ++y)
-        for (int x = 560; x < 580; ++x) ASSERT_EQ(mainForm->ArenaBitmap.pixel(x, y), 0xff000000u);
-    EXPECT_EQ(mainForm->ArenaBitmap.pixel(210, 390), test::tileColour(Klad) | 0xff000000u);
+        for (int x = 560; x < 580; ++x) ASSERT_EQ(ctx().pictures.ArenaBitmap.pixel(x, y), 0xff000000u);
+    EXPECT_EQ(ctx().pictures.ArenaBitmap.pixel(210, 390), test::tileColour(Klad) | 0xff000000u);
     // What the player sees: the arena on the screen is the picture.
     const QImage shown = mainForm->Arena->grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(shown.pixel(210, 390), test::tileColour(Klad) | 0xff000000u);
@@ -88,22 +89,22 @@ TEST_F(LevelSetupTest, CountersComeFromTheFileEveryTime) {
     level.set(6, 6, Klad);
     level.shetsLine = QStringLiteral("050506061");  // nine characters: two devils
     test::writeLevel(dir.path(), 3, level);
-    ctx.state.LevelNumber = 3;
-    ctx.state.Lives = 0;
-    ctx.state.KladsLeft = 99;
+    ctx().state.LevelNumber = 3;
+    ctx().state.Lives = 0;
+    ctx().state.KladsLeft = 99;
     mainForm->SetLevel();
-    EXPECT_EQ(ctx.state.LevelNumber, 3);
-    EXPECT_EQ(ctx.state.KladsLeft, 3);
-    EXPECT_EQ(ctx.state.Lives, 3);
-    EXPECT_EQ(ctx.state.ShetsCount, 2);
-    EXPECT_EQ(ctx.state.ShetsX[1], 120);
+    EXPECT_EQ(ctx().state.LevelNumber, 3);
+    EXPECT_EQ(ctx().state.KladsLeft, 3);
+    EXPECT_EQ(ctx().state.Lives, 3);
+    EXPECT_EQ(ctx().state.ShetsCount, 2);
+    EXPECT_EQ(ctx().state.ShetsX[1], 120);
     EXPECT_EQ(mainForm->KladsLabel->text(), QStringLiteral("кладов: 3"));
     EXPECT_EQ(dataForm->LevelData, level.lines());
 
-    ctx.state.Lives = 1;
+    ctx().state.Lives = 1;
     QPointer<TManControl> first = mainForm->ManThread;
     mainForm->SetLevel();
-    EXPECT_EQ(ctx.state.Lives, 3);
+    EXPECT_EQ(ctx().state.Lives, 3);
     EXPECT_EQ(mainForm->LivesLabel->text(), QStringLiteral("Жизней: 3"));
     ASSERT_FALSE(mainForm->ManThread.isNull());
     EXPECT_NE(mainForm->ManThread.data(), first.data());
@@ -114,25 +115,25 @@ TEST_F(LevelSetupTest, ALevelWithoutTreasuresStartsAtZero) {
     LevelSpec level = test::simpleLevel();
     level.set(19, 10, Empty);
     test::writeLevel(dir.path(), 2, level);
-    ctx.state.LevelNumber = 2;
+    ctx().state.LevelNumber = 2;
     mainForm->SetLevel();
-    EXPECT_EQ(ctx.state.KladsLeft, 0);
+    EXPECT_EQ(ctx().state.KladsLeft, 0);
     EXPECT_EQ(mainForm->KladsLabel->text(), QStringLiteral("кладов: 0"));
 }
 
 TEST_F(LevelSetupTest, AMissingLevelNumberFallsBackToLevelOne) {
-    ctx.state.LevelNumber = 17;
+    ctx().state.LevelNumber = 17;
     mainForm->SetLevel();
-    EXPECT_EQ(ctx.state.LevelNumber, 1);
+    EXPECT_EQ(ctx().state.LevelNumber, 1);
     EXPECT_EQ(dataForm->LevelData, test::simpleLevel().lines());
     EXPECT_FALSE(mainForm->ManThread.isNull());
 }
 
 TEST_F(LevelSetupTest, AMissingLevelOneIsReportedAndLeadsBackToTheMenu) {
     QFile::remove(dir.path() + "/levels/level1");
-    ctx.state.LevelNumber = 4;
+    ctx().state.LevelNumber = 4;
     closeMenuWhenShown();
-    mainForm->showPreparation();
+    forms->flow->showPreparation();
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains("levels/level1")) << errors[0].toStdString();
     EXPECT_TRUE(mainForm->ManThread.isNull());
@@ -146,7 +147,7 @@ TEST_F(LevelSetupTest, ABadFieldNamesTheFileAndStartsNothing) {
     QStringList lines = test::simpleLevel().lines();
     lines[24] = QStringLiteral("0x02");
     TextLines::write(dir.path() + "/levels/level5", lines);
-    ctx.state.LevelNumber = 5;
+    ctx().state.LevelNumber = 5;
     mainForm->SetLevel();
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains("levels/level5")) << errors[0].toStdString();
@@ -158,52 +159,52 @@ TEST_F(LevelSetupTest, ABadFieldNamesTheFileAndStartsNothing) {
 TEST_F(LevelSetupTest, TheBrickTimerDrawsRegrowthAndTheAnimationTimerBeginsTheNextLevel) {
     mainForm->SetLevel();
     mainForm->Kirp->stop();
-    ctx.state.setCell(20, 7, Empty);
-    ctx.state.setCellState(20, 7, 18);
+    ctx().state.setCell(20, 7, Empty);
+    ctx().state.setCellState(20, 7, 18);
     mainForm->KirpTimer();
-    EXPECT_EQ(mainForm->ArenaBitmap.pixel(150, 405), test::tileColour(Kirp) | 0xff000000u);
-    EXPECT_EQ(ctx.state.cell(20, 7), Kirp);
-    EXPECT_EQ(ctx.state.cellState(20, 7), 0);
+    EXPECT_EQ(ctx().pictures.ArenaBitmap.pixel(150, 405), test::tileColour(Kirp) | 0xff000000u);
+    EXPECT_EQ(ctx().state.cell(20, 7), Kirp);
+    EXPECT_EQ(ctx().state.cellState(20, 7), 0);
 
-    ctx.state.setCellState(19, 10, 30);
+    ctx().state.setCellState(19, 10, 30);
     mainForm->AnimationTimerTimer();
-    EXPECT_EQ(ctx.state.cellState(19, 10), 20);
+    EXPECT_EQ(ctx().state.cellState(19, 10), 20);
 
     LevelSpec second = test::simpleLevel();
     second.set(10, 10, SuperKirp);
     test::writeLevel(dir.path(), 2, second);
-    ctx.state.LevelNumber = 2;
+    ctx().state.LevelNumber = 2;
     // The game thread ends the level as it does when the man is on the door.
     QPointer<TManControl> first = mainForm->ManThread;
-    ctx.state.Command = Command::Exit;
-    ctx.state.GameResult = GameResult::LevelPassed;
+    ctx().state.Command = Command::Exit;
+    ctx().state.GameResult = GameResult::LevelPassed;
     mainForm->AnimationTimerTimer();  // returns once the next level runs
     ASSERT_FALSE(mainForm->ManThread.isNull());
     EXPECT_NE(mainForm->ManThread.data(), first.data());
-    EXPECT_EQ(ctx.state.GameResult, GameResult::Normal);
+    EXPECT_EQ(ctx().state.GameResult, GameResult::Normal);
     EXPECT_TRUE(mainForm->AnimationTimer->isActive());
-    EXPECT_EQ(mainForm->ArenaBitmap.pixel(210, 210), test::tileColour(SuperKirp) | 0xff000000u);
+    EXPECT_EQ(ctx().pictures.ArenaBitmap.pixel(210, 210), test::tileColour(SuperKirp) | 0xff000000u);
 }
 
 TEST_F(LevelSetupTest, TheScreenHostDrawsTheGamesRequests) {
     mainForm->SetLevel();
     GameHost& host = mainForm->screenHost();
-    ctx.state.KladsLeft = 0;
-    host.takeKlad(ctx.state, 19, 10);
+    ctx().state.KladsLeft = 0;
+    host.takeKlad(ctx().state, 19, 10);
     EXPECT_EQ(mainForm->KladsLabel->text(), QStringLiteral("кладов: 0"));
-    EXPECT_EQ(mainForm->ArenaBitmap.pixel(205, 385), test::kBlankColour);
-    ctx.state.Lives = 2;
-    host.livesLabelUpdate(ctx.state);
+    EXPECT_EQ(ctx().pictures.ArenaBitmap.pixel(205, 385), test::kBlankColour);
+    ctx().state.Lives = 2;
+    host.livesLabelUpdate(ctx().state);
     EXPECT_EQ(mainForm->LivesLabel->text(), QStringLiteral("Жизней: 2"));
-    ctx.state.ManX = 200;
-    ctx.state.ManY = 300;
-    ctx.state.ManFrame = 1;
-    ctx.state.ManSpriteRow = 184;
-    host.drawScene(ctx.state);
+    ctx().state.ManX = 200;
+    ctx().state.ManY = 300;
+    ctx().state.ManFrame = 1;
+    ctx().state.ManSpriteRow = 184;
+    host.drawScene(ctx().state);
     EXPECT_EQ(mainForm->Arena->bitmap().pixel(210, 310), test::kFigureColour);
-    ctx.state.RedrawX = 200;
-    ctx.state.RedrawY = 300;
-    host.restoreAround(ctx.state);
+    ctx().state.RedrawX = 200;
+    ctx().state.RedrawY = 300;
+    host.restoreAround(ctx().state);
     EXPECT_EQ(mainForm->Arena->bitmap().pixel(210, 310), 0xff000000u);
 }
 

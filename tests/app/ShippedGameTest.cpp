@@ -3,16 +3,17 @@
 #include <QDirIterator>
 #include <QTest>
 
-#include "FormsFixture.h"
+#include "FormsHarness.h"
+#include "TestGameFolder.h"
 #include "ImageView.h"
 
 namespace tamb {
 namespace {
 
-class ShippedGameTest : public test::FormsFixture {
+class ShippedGameTest : public test::FormsTest {
 protected:
     void SetUp() override {
-        FormsFixture::SetUp();
+        FormsTest::SetUp();
         const QString data = QStringLiteral(TAMB_GAMEDATA_DIR);
         if (!QFile::exists(data + "/graphics/sprites.bmp") || !QFile::exists(data + "/levels/level1"))
             GTEST_SKIP() << "no game data built in " << data.toStdString();
@@ -32,16 +33,16 @@ TEST_F(ShippedGameTest, EveryShippedLevelSetsUpAndTheScreenShowsTheStaticArena) 
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
     mainForm->setUpScreen();
     mainForm->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(mainForm.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(mainForm));
     for (int n = 1; QFile::exists(dir.filePath("levels/level" + QString::number(n))); ++n) {
-        ctx.state.LevelNumber = n;
+        ctx().state.LevelNumber = n;
         mainForm->SetLevel();
         ASSERT_TRUE(errors.isEmpty()) << "level " << n << ": " << errors.join('\n').toStdString();
-        EXPECT_EQ(ctx.state.LevelNumber, n);
-        EXPECT_EQ(mainForm->Arena->bitmap().image(), mainForm->ArenaBitmap.image()) << "level " << n;
-        EXPECT_GT(ctx.state.KladsLeft, 0) << "level " << n;
+        EXPECT_EQ(ctx().state.LevelNumber, n);
+        EXPECT_EQ(mainForm->Arena->bitmap().image(), ctx().pictures.ArenaBitmap.image()) << "level " << n;
+        EXPECT_GT(ctx().state.KladsLeft, 0) << "level " << n;
     }
-    ctx.state.LevelNumber = 1;
+    ctx().state.LevelNumber = 1;
     mainForm->SetLevel();
     // Let the game thread draw the figures for a moment.
     QTest::qWait(400);

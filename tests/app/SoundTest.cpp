@@ -3,17 +3,18 @@
 #include <QTest>
 #include <thread>
 
-#include "FormsFixture.h"
+#include "FormsHarness.h"
+#include "TestGameFolder.h"
 #include "SoundEffects.h"
 #include "TambError.h"
 
 namespace tamb {
 namespace {
 
-class SoundTest : public test::FormsFixture {
+class SoundTest : public test::FormsTest {
 protected:
     void SetUp() override {
-        FormsFixture::SetUp();
+        FormsTest::SetUp();
         writeGameFolder();
     }
     QString sound(const QString& name) const { return dir.path() + "/Sound/" + name; }
@@ -25,7 +26,7 @@ protected:
     }
     // Runs ThreadPlaysound on a thread of its own, as the game does.
     void fromGameThread(std::string_view event) {
-        std::thread t([this, event] { ThreadPlaysound(ctx, event); });
+        std::thread t([this, event] { ThreadPlaysound(*dataForm, event); });
         t.join();
     }
     void serveQueuedCalls() { QCoreApplication::processEvents(); }
@@ -99,13 +100,13 @@ TEST_F(SoundTest, GameEventsGoToTheirPlayersAndFilesWithoutWaiting) {
 TEST_F(SoundTest, NothingSoundsWhileTheOptionIsOffAndTheOptionIsReadAtEveryCall) {
     createForms();
     audio->clear();
-    ctx.soundEnabled = false;
+    ctx().soundEnabled = false;
     for (const char* e : {"OutOfScreen", "Showing", "Fanfars", "Password", "Pause", "LevelPassed", "Printing"})
         mainForm->Playsound(e);
     for (std::string_view e : {"DoorAppears", "OutOfScreen", "Klad", "GameOver"}) fromGameThread(e);
     serveQueuedCalls();
     EXPECT_TRUE(plays().isEmpty()) << plays().join(", ").toStdString();
-    ctx.soundEnabled = true;
+    ctx().soundEnabled = true;
     mainForm->Playsound("Pause");
     EXPECT_EQ(plays(), QStringList{"oneshot " + sound("Pause.wav")});
 }

@@ -2,14 +2,15 @@
 #include <QTest>
 #include <QTimer>
 
-#include "FormsFixture.h"
+#include "FormsHarness.h"
+#include "TestGameFolder.h"
 #include "ImageView.h"
 #include "ScreenScale.h"
 
 namespace tamb {
 namespace {
 
-class StartupTest : public test::FormsFixture {};
+class StartupTest : public test::FormsTest {};
 
 bool allBlack(const QImage& image, const QRect& r) {
     for (int y = r.top(); y <= r.bottom(); ++y)
@@ -24,14 +25,14 @@ TEST_F(StartupTest, AMissingSpriteSheetIsReportedAndLeavesABlackScreen) {
     createForms();
     bool menuShown = false;
     QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, menuForm.get(), [&] {
+    QObject::connect(&watch, &QTimer::timeout, menuForm, [&] {
         if (menuForm->isVisible()) {
             menuShown = true;
             menuForm->hide();
         }
     });
     watch.start(5);
-    mainForm->showAndActivate();
+    forms->root->start();
     ASSERT_TRUE(QTest::qWaitFor([this] { return !errors.isEmpty(); }, 3000));
     QTest::qWait(50);
     EXPECT_TRUE(errors[0].contains("sprites.bmp")) << errors[0].toStdString();
@@ -41,7 +42,7 @@ TEST_F(StartupTest, AMissingSpriteSheetIsReportedAndLeavesABlackScreen) {
     EXPECT_TRUE(allBlack(screen, QRect(0, 0, 640, 440)));
     EXPECT_FALSE(mainForm->Kirp->isActive());
     // Activation does not run again.
-    mainForm->FormActivate();
+    forms->root->activate();
     EXPECT_EQ(errors.size(), 1);
 }
 
@@ -50,14 +51,14 @@ TEST_F(StartupTest, ActivationLaysOutTheScreensAndShowsTheMenu) {
     createForms();
     int menuShowings = 0;
     QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, menuForm.get(), [&] {
+    QObject::connect(&watch, &QTimer::timeout, menuForm, [&] {
         if (menuForm->isVisible()) {
             ++menuShowings;
             menuForm->hide();
         }
     });
     watch.start(5);
-    mainForm->showAndActivate();
+    forms->root->start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return menuShowings > 0; }, 3000));
     QTest::qWait(50);
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
@@ -71,11 +72,11 @@ TEST_F(StartupTest, ActivationLaysOutTheScreensAndShowsTheMenu) {
     EXPECT_EQ(mainForm->LivesLabel->pos(), QPoint(285, 442));
     EXPECT_EQ(mainForm->PauseImage->geometry(), QRect(160, 112, 320, 69));
     EXPECT_TRUE(mainForm->PauseImage->isHidden());
-    EXPECT_EQ(mainForm->ArenaBitmap.size(), QSize(640, 440));
-    EXPECT_EQ(mainForm->BlankBitmap.size(), QSize(640, 440));
-    EXPECT_EQ(mainForm->BlankBitmap.pixel(639, 439), 0xff000000u);
-    EXPECT_FALSE(mainForm->SpriteSheet.isNull());
-    EXPECT_FALSE(mainForm->PasswordScene.isNull());
+    EXPECT_EQ(ctx().pictures.ArenaBitmap.size(), QSize(640, 440));
+    EXPECT_EQ(ctx().pictures.BlankBitmap.size(), QSize(640, 440));
+    EXPECT_EQ(ctx().pictures.BlankBitmap.pixel(639, 439), 0xff000000u);
+    EXPECT_FALSE(ctx().pictures.SpriteSheet.isNull());
+    EXPECT_FALSE(ctx().pictures.PasswordScene.isNull());
     EXPECT_EQ(menuForm->geometry(), QRect(0, 0, 642, 482));
     EXPECT_EQ(menuForm->AuthorImage->y(), 440);
     EXPECT_EQ(menuForm->LogoImage1->y(), 16);
@@ -84,12 +85,12 @@ TEST_F(StartupTest, ActivationLaysOutTheScreensAndShowsTheMenu) {
     EXPECT_EQ(editorForm->EditorImage->geometry(), QRect(0, 0, 640, 440));
     EXPECT_EQ(editorForm->WorkingPanel->y(), 440);
 
-    const auto& pw = mainForm->LevelPasswords;
-    EXPECT_EQ(pw[1].size(), 4);
-    for (QChar c : pw[1]) EXPECT_TRUE(c >= 'a' && c <= 'z');
-    for (int k = 2; k <= 9; ++k) EXPECT_TRUE(pw[k].size() == 1 && pw[k][0].isDigit()) << k;
-    for (int k = 10; k <= 13; ++k) EXPECT_TRUE(pw[k].size() == 2 && pw[k][0].isDigit() && pw[k][1].isDigit()) << k;
-    for (int k = 14; k <= 30; ++k) EXPECT_TRUE(pw[k].isEmpty()) << k;
+    const LevelPasswords& pw = ctx().passwords;
+    EXPECT_EQ(pw.of(1).size(), 4);
+    for (QChar c : pw.of(1)) EXPECT_TRUE(c >= 'a' && c <= 'z');
+    for (int k = 2; k <= 9; ++k) EXPECT_TRUE(pw.of(k).size() == 1 && pw.of(k)[0].isDigit()) << k;
+    for (int k = 10; k <= 13; ++k) EXPECT_TRUE(pw.of(k).size() == 2 && pw.of(k)[0].isDigit() && pw.of(k)[1].isDigit()) << k;
+    for (int k = 14; k <= 30; ++k) EXPECT_TRUE(pw.of(k).isEmpty()) << k;
 }
 
 TEST_F(StartupTest, NewGameFromTheMenuSetsUpTheLevelBehindThePreparationScreen) {
@@ -98,15 +99,15 @@ TEST_F(StartupTest, NewGameFromTheMenuSetsUpTheLevelBehindThePreparationScreen) 
     createForms();
     bool sawPreparation = false;
     QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, menuForm.get(), [&] {
+    QObject::connect(&watch, &QTimer::timeout, menuForm, [&] {
         if (menuForm->isVisible()) {
-            mainForm->MenuChoice = QStringLiteral("New Game");
+            ctx().MenuChoice = QStringLiteral("New Game");
             menuForm->hide();
         }
         if (prepareForm->isVisible()) sawPreparation = true;
     });
     watch.start(5);
-    mainForm->showAndActivate();
+    forms->root->start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !mainForm->ManThread.isNull(); }, 5000));
     EXPECT_TRUE(sawPreparation);
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();

@@ -15,27 +15,27 @@ class MainMenuTest : public FrontendFixture {
 protected:
     // Shows the menu the way the game screen does before the first showing.
     void showMenu() {
-        menu->AllLightsOff();
-        menu->LogoImage1->move(menu->LogoImage1->x(), 16);
-        menu->LogoImage2->move(menu->LogoImage2->x(), 88);
-        menu->AuthorImage->move(menu->AuthorImage->x(), 440);
-        menu->show();
-        menu->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(menu.get()));
+        menuForm->AllLightsOff();
+        menuForm->LogoImage1->move(menuForm->LogoImage1->x(), 16);
+        menuForm->LogoImage2->move(menuForm->LogoImage2->x(), 88);
+        menuForm->AuthorImage->move(menuForm->AuthorImage->x(), 440);
+        menuForm->show();
+        menuForm->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(menuForm));
     }
     void runAnimation() {
-        while (menu->EffectTimer->isActive()) menu->EffectTimerTimer();
+        while (menuForm->EffectTimer->isActive()) menuForm->EffectTimerTimer();
     }
     QList<int> litLamps() const {
         QList<int> lit;
         for (int i = 1; i <= 10; ++i)
-            if (!menu->Light[i]->isHidden()) lit << i;
+            if (!menuForm->Light[i]->isHidden()) lit << i;
         return lit;
     }
     void moveOver(QWidget* w, QPoint at = {}) {
         // Through the window, so the widget under the point gets the move.
         const QPoint local = at.isNull() ? w->rect().center() : at;
-        QTest::mouseMove(menu->windowHandle(), w == menu.get() ? local : w->mapTo(menu.get(), local));
+        QTest::mouseMove(menuForm->windowHandle(), w == menuForm ? local : w->mapTo(menuForm, local));
         QCoreApplication::processEvents();
     }
 };
@@ -43,71 +43,71 @@ protected:
 TEST_F(MainMenuTest, TitleAnimationRunsOncePerRun) {
     EXPECT_EQ(litLamps().size(), 10) << "lamps are on until the game screen turns them off";
     showMenu();
-    ASSERT_TRUE(menu->EffectTimer->isActive());
-    EXPECT_EQ(menu->EffectTimer->interval(), 400);
-    EXPECT_TRUE(menu->NewGameButton->isHidden());
+    ASSERT_TRUE(menuForm->EffectTimer->isActive());
+    EXPECT_EQ(menuForm->EffectTimer->interval(), 400);
+    EXPECT_TRUE(menuForm->NewGameButton->isHidden());
     QStringList expected;
     for (int step = 1; step <= 22; ++step) {
-        ASSERT_TRUE(menu->EffectTimer->isActive()) << "step " << step;
-        menu->EffectTimerTimer();
+        ASSERT_TRUE(menuForm->EffectTimer->isActive()) << "step " << step;
+        menuForm->EffectTimerTimer();
         if (step <= 10) {
             expected << "Printing";
-            EXPECT_FALSE(menu->Image[step]->isHidden());
+            EXPECT_FALSE(menuForm->Image[step]->isHidden());
             if (step < 10) {
-                EXPECT_TRUE(menu->Image[step + 1]->isHidden());
+                EXPECT_TRUE(menuForm->Image[step + 1]->isHidden());
             }
         }
         if (step == 14 || step == 16) expected << "Showing";
         if (step == 17) expected << "Fanfars";
         EXPECT_EQ(sounds, expected) << "step " << step;
-        EXPECT_EQ(menu->LogoImage1->isHidden(), step < 14);
-        EXPECT_EQ(menu->LogoImage2->isHidden(), step < 16);
-        EXPECT_EQ(menu->ExitButton->isHidden(), step < 17);
-        EXPECT_EQ(menu->AuthorImage->isHidden(), step < 17);
-        EXPECT_EQ(menu->ButtonsImage->isHidden(), step < 17);
+        EXPECT_EQ(menuForm->LogoImage1->isHidden(), step < 14);
+        EXPECT_EQ(menuForm->LogoImage2->isHidden(), step < 16);
+        EXPECT_EQ(menuForm->ExitButton->isHidden(), step < 17);
+        EXPECT_EQ(menuForm->AuthorImage->isHidden(), step < 17);
+        EXPECT_EQ(menuForm->ButtonsImage->isHidden(), step < 17);
         if (step >= 14) {
-            EXPECT_TRUE(menu->Image[1]->isHidden());
+            EXPECT_TRUE(menuForm->Image[1]->isHidden());
         }
     }
-    EXPECT_FALSE(menu->EffectTimer->isActive());
-    EXPECT_EQ(menu->EffectStep, 22);
+    EXPECT_FALSE(menuForm->EffectTimer->isActive());
+    EXPECT_EQ(menuForm->EffectStep, 22);
 
-    menu->hide();
+    menuForm->hide();
     sounds.clear();
     showMenu();
-    EXPECT_FALSE(menu->EffectTimer->isActive()) << "the second showing plays no animation";
-    EXPECT_FALSE(menu->NewGameButton->isHidden());
+    EXPECT_FALSE(menuForm->EffectTimer->isActive()) << "the second showing plays no animation";
+    EXPECT_FALSE(menuForm->NewGameButton->isHidden());
     EXPECT_TRUE(sounds.isEmpty());
 }
 
 TEST_F(MainMenuTest, TitleAnimationStopsByItselfOnTheRealTimer) {
     showMenu();
-    menu->EffectTimer->setInterval(1);
-    QTRY_VERIFY_WITH_TIMEOUT(!menu->EffectTimer->isActive(), 3000);
-    EXPECT_EQ(menu->EffectStep, 22);
+    menuForm->EffectTimer->setInterval(1);
+    QTRY_VERIFY_WITH_TIMEOUT(!menuForm->EffectTimer->isActive(), 3000);
+    EXPECT_EQ(menuForm->EffectStep, 22);
     EXPECT_EQ(sounds.count(QStringLiteral("Printing")), 10);
-    EXPECT_FALSE(menu->AuthorImage->isHidden());
+    EXPECT_FALSE(menuForm->AuthorImage->isHidden());
 }
 
 TEST_F(MainMenuTest, LampsFollowTheMouse) {
     showMenu();
     runAnimation();
     EXPECT_TRUE(litLamps().isEmpty());
-    moveOver(menu->NewGameButton);
+    moveOver(menuForm->NewGameButton);
     EXPECT_EQ(litLamps(), (QList<int>{1, 2}));
-    moveOver(menu->NewGameButton, {10, 10});
+    moveOver(menuForm->NewGameButton, {10, 10});
     EXPECT_EQ(litLamps(), (QList<int>{1, 2}));
     // Across the panel between two buttons: all off.
-    moveOver(menu->ButtonsImage, {100, 44});
+    moveOver(menuForm->ButtonsImage, {100, 44});
     EXPECT_TRUE(litLamps().isEmpty());
-    moveOver(menu->ExitButton);
+    moveOver(menuForm->ExitButton);
     EXPECT_EQ(litLamps(), (QList<int>{9, 10}));
-    moveOver(menu->OptionsButton);
+    moveOver(menuForm->OptionsButton);
     EXPECT_EQ(litLamps(), (QList<int>{5, 6}));
     // The title pictures have no say; the black background has.
-    moveOver(menu->LogoImage1);
+    moveOver(menuForm->LogoImage1);
     EXPECT_EQ(litLamps(), (QList<int>{5, 6}));
-    moveOver(menu.get(), {20, 300});
+    moveOver(menuForm, {20, 300});
     EXPECT_TRUE(litLamps().isEmpty());
 }
 
@@ -115,34 +115,34 @@ TEST_F(MainMenuTest, NewGameAlwaysStartsLevelOne) {
     showMenu();
     runAnimation();
     sounds.clear();
-    ctx.state.LevelNumber = 9;
-    QTest::mouseClick(menu->NewGameButton, Qt::LeftButton);
-    EXPECT_EQ(ctx.state.LevelNumber.load(), 1);
-    EXPECT_EQ(mainForm->MenuChoice, QStringLiteral("New Game"));
-    EXPECT_FALSE(menu->isVisible());
-    EXPECT_FALSE(menu->exitRequested());
+    ctx().state.LevelNumber = 9;
+    QTest::mouseClick(menuForm->NewGameButton, Qt::LeftButton);
+    EXPECT_EQ(ctx().state.LevelNumber.load(), 1);
+    EXPECT_EQ(ctx().MenuChoice, QStringLiteral("New Game"));
+    EXPECT_FALSE(menuForm->isVisible());
+    EXPECT_FALSE(menuForm->exitRequested());
     EXPECT_EQ(sounds, QStringList{QStringLiteral("Printing")});
 }
 
 TEST_F(MainMenuTest, ExitEndsWithoutStartingALevel) {
     showMenu();
     runAnimation();
-    mainForm->MenuChoice = QStringLiteral("New Game");  // left over from an earlier game
-    QTest::mouseClick(menu->ExitButton, Qt::LeftButton);
-    EXPECT_TRUE(menu->exitRequested());
-    EXPECT_FALSE(menu->isVisible());
-    EXPECT_EQ(mainForm->MenuChoice, QStringLiteral("New Game")) << "Exit leaves the choice alone";
+    ctx().MenuChoice = QStringLiteral("New Game");  // left over from an earlier game
+    QTest::mouseClick(menuForm->ExitButton, Qt::LeftButton);
+    EXPECT_TRUE(menuForm->exitRequested());
+    EXPECT_FALSE(menuForm->isVisible());
+    EXPECT_EQ(ctx().MenuChoice, QStringLiteral("New Game")) << "Exit leaves the choice alone";
 }
 
 TEST_F(MainMenuTest, ExitFromTheModalMenuEndsTheMessageLoop) {
     bool menuReturned = false;
-    QTimer::singleShot(0, menu.get(), [&] {
-        menu->AllLightsOff();
-        QTimer::singleShot(0, menu.get(), [&] {
-            while (menu->EffectTimer->isActive()) menu->EffectTimerTimer();
-            QTest::mouseClick(menu->ExitButton, Qt::LeftButton);
+    QTimer::singleShot(0, menuForm, [&] {
+        menuForm->AllLightsOff();
+        QTimer::singleShot(0, menuForm, [&] {
+            while (menuForm->EffectTimer->isActive()) menuForm->EffectTimerTimer();
+            QTest::mouseClick(menuForm->ExitButton, Qt::LeftButton);
         });
-        showModal(menu.get());
+        showModal(menuForm);
         menuReturned = true;
     });
     QTimer safety;
@@ -157,41 +157,41 @@ TEST_F(MainMenuTest, ExitFromTheModalMenuEndsTheMessageLoop) {
     QGuiApplication::setQuitOnLastWindowClosed(quitOnClose);
     EXPECT_EQ(code, 0) << "the menu's Exit must end the program's loop";
     EXPECT_TRUE(menuReturned);
-    EXPECT_TRUE(menu->exitRequested());
-    EXPECT_TRUE(mainForm->MenuChoice.isEmpty());
+    EXPECT_TRUE(menuForm->exitRequested());
+    EXPECT_TRUE(ctx().MenuChoice.isEmpty());
 }
 
 TEST_F(MainMenuTest, EveryShowingReloadsTheConfiguration) {
     showMenu();
-    EXPECT_EQ(menu->ConfigFileName, QDir(folder.path()).absolutePath() + QStringLiteral("/tamb.cfg"));
-    EXPECT_EQ(ctx.state.GameDelay.load(), 10);
-    menu->hide();
+    EXPECT_EQ(ctx().ConfigFileName, QDir(dir.path()).absolutePath() + QStringLiteral("/tamb.cfg"));
+    EXPECT_EQ(ctx().state.GameDelay.load(), 10);
+    menuForm->hide();
     {
         QFile f(cfgPath());
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("4\r\n50\r\n0\r\n");
     }
     showMenu();
-    EXPECT_EQ(ctx.state.GameDelay.load(), 5000010);
+    EXPECT_EQ(ctx().state.GameDelay.load(), 5000010);
     EXPECT_EQ(mainForm->Kirp->interval(), 2800);
-    EXPECT_FALSE(ctx.soundEnabled);
+    EXPECT_FALSE(ctx().soundEnabled);
     EXPECT_EQ(dataForm->LB1.first(), QStringLiteral("4"));
 }
 
 TEST_F(MainMenuTest, OptionsOpenOverTheMenuAndReturn) {
     showMenu();
     runAnimation();
-    QTimer::singleShot(0, params.get(), [this] { QTest::mouseClick(params->ParamsCancel, Qt::LeftButton); });
-    QTest::mouseClick(menu->OptionsButton, Qt::LeftButton);
-    EXPECT_FALSE(params->isVisible());
-    EXPECT_TRUE(menu->isVisible());
+    QTimer::singleShot(0, paramsForm, [this] { QTest::mouseClick(paramsForm->ParamsCancel, Qt::LeftButton); });
+    QTest::mouseClick(menuForm->OptionsButton, Qt::LeftButton);
+    EXPECT_FALSE(paramsForm->isVisible());
+    EXPECT_TRUE(menuForm->isVisible());
 }
 
 TEST_F(MainMenuTest, MenuLooksRightAfterTheAnimation) {
     showMenu();
     runAnimation();
-    moveOver(menu->EditorButton);
-    const QImage shot = menu->grab().toImage();
+    moveOver(menuForm->EditorButton);
+    const QImage shot = menuForm->grab().toImage();
     shot.save(QStringLiteral("/tmp/frontend_menu.png"));
     ASSERT_EQ(shot.size(), QSize(642, 482));
     EXPECT_EQ(QColor(shot.pixel(20, 300)), QColor(Qt::black));

@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <atomic>
 
-#include "GameForms.h"
+#include "FormsHarness.h"
 #include "GameKeyboard.h"
 #include "ImageView.h"
 #include "Rules.h"
@@ -27,8 +27,8 @@ protected:
         ASSERT_TRUE(dir.isValid());
         QDir::setCurrent(dir.path());
         test::writeLevelFile(dir.path(), 1, {});
-        forms = std::make_unique<test::GameForms>();
-        form = forms->main.get();
+        forms = std::make_unique<test::FormsHarness>();
+        form = forms->main;
         // Not shown: showing the game screen starts the program's road
         // (menu first); key events reach it all the same.
     }
@@ -41,7 +41,7 @@ protected:
     void click(Qt::Key key) { QTest::keyClick(form, key); }
 
     QTemporaryDir dir;
-    std::unique_ptr<test::GameForms> forms;
+    std::unique_ptr<test::FormsHarness> forms;
     TMainForm* form = nullptr;
 };
 
@@ -159,7 +159,7 @@ TEST_F(GameKeys, ArrowDuringPauseWakesTheThreadAtOnce) {
 }
 
 TEST_F(GameKeys, SpaceWithoutAGameShowsTheMenuAndNothingElse) {
-    MenuCloser closer{forms->menu.get(), {}};
+    MenuCloser closer{forms->menu, {}};
     closer.arm();
     click(Qt::Key_Space);
     EXPECT_EQ(closer.shown, 1);
@@ -183,7 +183,7 @@ TEST_F(GameKeys, SpaceEndsTheGameThreadWhileServingItsDrawingCalls) {
         std::make_unique<SteadyGameClock>());
     ASSERT_TRUE(QTest::qWaitFor([&] { return ticks >= 2; }, 3000));
     bool threadGoneAtMenu = false;
-    MenuCloser closer{forms->menu.get(), [&] { threadGoneAtMenu = form->ManThread.isNull(); }};
+    MenuCloser closer{forms->menu, [&] { threadGoneAtMenu = form->ManThread.isNull(); }};
     closer.arm();
     click(Qt::Key_Space);
     EXPECT_EQ(closer.shown, 1);

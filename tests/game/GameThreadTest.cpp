@@ -12,7 +12,7 @@
 #include <thread>
 #include <vector>
 
-#include "GameForms.h"
+#include "FormsHarness.h"
 #include "ImageView.h"
 #include "RecordingHost.h"
 #include "Rules.h"
@@ -275,13 +275,13 @@ protected:
     void SetUp() override {
         saved_ = QDir::currentPath();
         QDir::setCurrent(dir_.path());
-        forms_ = std::make_unique<test::GameForms>();
-        forms_->main->ArenaBitmap = Bitmap(640, 440);
+        forms_ = std::make_unique<test::FormsHarness>();
+        forms_->ctx.pictures.ArenaBitmap = Bitmap(640, 440);
         forms_->main->Arena->setCanvasSize(640, 440);
         // As when a level starts: the painter knows the arena from here on.
         forms_->main->painter().drawStaticArena(state());
         forms_->main->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(forms_->main.get()));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(forms_->main));
         QTest::qWait(50);
         state().ManX = 300;
         state().ManY = 100;
@@ -308,7 +308,7 @@ protected:
 private:
     QTemporaryDir dir_;
     QString saved_;
-    std::unique_ptr<test::GameForms> forms_;
+    std::unique_ptr<test::FormsHarness> forms_;
 };
 
 TEST_F(ScreenArena, RepaintsOnlyWhatWasDrawn) {

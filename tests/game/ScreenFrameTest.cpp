@@ -17,7 +17,7 @@
 #include <memory>
 #include <random>
 
-#include "GameForms.h"
+#include "FormsHarness.h"
 #include "ImageView.h"
 #include "Rules.h"
 #include "TManControl.h"
@@ -67,7 +67,7 @@ protected:
     // Sets the level up on a shown game screen, as the preparation does.
     void start(const std::vector<std::string>& map) {
         test::writeLevelFile(dir_.path(), 1, map);
-        forms_ = std::make_unique<test::GameForms>();
+        forms_ = std::make_unique<test::FormsHarness>();
         form().show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form()));
         form().setUpScreen();
@@ -132,7 +132,7 @@ protected:
 private:
     QTemporaryDir dir_;
     QString saved_;
-    std::unique_ptr<test::GameForms> forms_;
+    std::unique_ptr<test::FormsHarness> forms_;
     int played_ = 0;
 };
 

@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "Bitmap.h"
-#include "GameForms.h"
+#include "FormsHarness.h"
 #include "TestLevels.h"
 #include "TextLines.h"
 
@@ -50,8 +50,8 @@ protected:
         test::writeLevelFile(folder, 1, corridor('B'));
         test::writeLevelFile(folder, 2, corridor('S'));
         QDir::setCurrent(folder);
-        forms = std::make_unique<test::GameForms>();
-        form = forms->main.get();
+        forms = std::make_unique<test::FormsHarness>();
+        form = forms->main;
     }
     void TearDown() override { forms.reset(); }
 
@@ -81,23 +81,23 @@ protected:
     // Starts the program's road: the menu is left with New Game.
     void startGame() {
         closer.arm();
-        form->showAndActivate();
+        forms->root->start();
         ASSERT_TRUE(QTest::qWaitFor([&] { return playing(1, 'B'); }, 10000))
             << "menu shown " << closer.shown << " times; reported: " << forms->errors.join(QLatin1Char('|')).toStdString();
         EXPECT_EQ(closer.shown, 1);
     }
 
     QTemporaryDir dir;
-    std::unique_ptr<test::GameForms> forms;
+    std::unique_ptr<test::FormsHarness> forms;
     TMainForm* form = nullptr;
     MenuCloser closer{nullptr, [this] {
-                          form->MenuChoice = QStringLiteral("New Game");
+                          forms->ctx.MenuChoice = QStringLiteral("New Game");
                           state().LevelNumber = 1;
                       }};
 };
 
 TEST_F(WholeGame, PassedLevelsLeadToTheNextFileAndTheLastBackToTheFirst) {
-    closer.menu = forms->menu.get();
+    closer.menu = forms->menu;
     startGame();
     const QPointer<TManControl> first = form->ManThread;
 
@@ -116,7 +116,7 @@ TEST_F(WholeGame, PassedLevelsLeadToTheNextFileAndTheLastBackToTheFirst) {
 }
 
 TEST_F(WholeGame, ALostGameStartsTheLevelAgain) {
-    closer.menu = forms->menu.get();
+    closer.menu = forms->menu;
     startGame();
     // Walk a little, then give up every life.
     QTest::keyPress(form, Qt::Key_Right);
@@ -135,7 +135,7 @@ TEST_F(WholeGame, ALostGameStartsTheLevelAgain) {
 }
 
 TEST_F(WholeGame, SpaceLeavesForTheMenuAndNewGameGoesOn) {
-    closer.menu = forms->menu.get();
+    closer.menu = forms->menu;
     startGame();
     const QPointer<TManControl> first = form->ManThread;
     bool threadGoneAtMenu = false;

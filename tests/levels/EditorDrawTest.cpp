@@ -233,7 +233,7 @@ TEST_F(EditorTest, ArrowsStepTheLevelNumberWithinOneToHundred) {
 
 TEST_F(EditorTest, ScreenshotOfALoadedLevel) {
     const QString art = QStringLiteral(TAMB_GAMEDATA_DIR "/graphics/sprites.bmp");
-    if (QFile::exists(art)) mainForm->SpriteSheet.loadFromFile(art);
+    if (QFile::exists(art)) ctx().pictures.SpriteSheet.loadFromFile(art);
     writeLevel("3", manUnderDoorLevel());
     open(QStringLiteral("3"));
     pick(Man);
@@ -242,7 +242,7 @@ TEST_F(EditorTest, ScreenshotOfALoadedLevel) {
     EXPECT_EQ(shot.size(), QSize(642, 482));
     // The preview and the black background come through the real painting.
     EXPECT_EQ(shot.pixel(0, 0), qRgb(0, 0, 0));
-    EXPECT_EQ(shot.pixel(16 * 20 + 10, 10 * 20 + 10), mainForm->SpriteSheet.pixel(10, 10));
+    EXPECT_EQ(shot.pixel(16 * 20 + 10, 10 * 20 + 10), ctx().pictures.SpriteSheet.pixel(10, 10));
     const QString out = QDir::tempPath() + QStringLiteral("/tamb_editor_screenshot.png");
     EXPECT_TRUE(shot.save(out));
 }
@@ -309,6 +309,6 @@ TEST_F(EditorTest, ClearAddsToTheGaugeAndKeepsTheRest) {
 
 TEST_F(EditorTest, EscapeDoesNotLeave) {
     open();
-    QTest::keyClick(editor.get(), Qt::Key_Escape);
+    QTest::keyClick(editor, Qt::Key_Escape);
     EXPECT_TRUE(editor->isVisible());
 }

@@ -1,6 +1,5 @@
 #pragma once
-// The editor in a game folder of its own: the forms it borrows from, a
-// generated sprite sheet in which every item has a colour of its own, and
+// The editor in a game folder of its own: a generated sprite sheet in which every item has a colour of its own, and
 // message boxes and error reports answered by the test.
 #include <gtest/gtest.h>
 
@@ -11,31 +10,19 @@
 #include <QProgressBar>
 #include <QToolButton>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 #include <deque>
 #include <memory>
 
-#include "AppContext.h"
 #include "EditorItems.h"
-#include "ErrorReport.h"
+#include "FormsHarness.h"
 #include "ImageView.h"
 #include "LevelCodec.h"
-#include "MessageBoxes.h"
-#include "RecordingAudioOutput.h"
-#include "TDataForm.h"
-#include "TEditorForm.h"
-#include "TMainForm.h"
-#include "TMainMenuForm.h"
 #include "TextLines.h"
 
 namespace tamb::test {
 
-struct Message {
-    QString caption;
-    QString text;
-    MessageBoxes::Buttons buttons;
-};
+using Message = CapturedReports::Message;
 
 // The colour of an item's picture in the generated sheet.
 inline QRgb itemColour(int32_t code) {
@@ -55,45 +42,22 @@ inline Bitmap generatedSheet() {
     return sheet;
 }
 
-class EditorTest : public ::testing::Test {
+class EditorTest : public FormsTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
+        FormsTest::SetUp();
         ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("levels")));
-        previousDir = QDir::currentPath();
-        QDir::setCurrent(dir.path());  // the base folder is the current directory
-        oldResponder = MessageBoxes::setResponder([this](const QString& c, const QString& t, MessageBoxes::Buttons b) {
-            messages.push_back({c, t, b});
-            if (answers.empty()) return true;
-            const bool a = answers.front();
-            answers.pop_front();
-            return a;
-        });
-        oldHandler = ErrorReport::setHandler([this](const QString& m) { errors << m; });
-
-        mainForm = std::make_unique<TMainForm>(ctx);
-        ctx.MainForm = mainForm.get();
-        dataForm = std::make_unique<TDataForm>(ctx, std::make_unique<RecordingAudioOutput>());
-        ctx.DataForm = dataForm.get();
-        menuForm = std::make_unique<TMainMenuForm>(ctx);
-        ctx.MainMenuForm = menuForm.get();
-        menuForm->ConfigFileName = dir.filePath(QStringLiteral("tamb.cfg"));
-        mainForm->SpriteSheet = generatedSheet();
-        mainForm->ArenaBitmap = Bitmap(640, 440);
-        mainForm->BlankBitmap = Bitmap(640, 440);
-        editor = std::make_unique<TEditorForm>(ctx);
-        ctx.EditorForm = editor.get();
+        createForms(false);
+        editor = editorForm;
+        ctx().ConfigFileName = dir.filePath(QStringLiteral("tamb.cfg"));
+        ctx().pictures.SpriteSheet = generatedSheet();
+        ctx().pictures.ArenaBitmap = Bitmap(640, 440);
+        ctx().pictures.BlankBitmap = Bitmap(640, 440);
     }
 
     void TearDown() override {
         if (editor) editor->hide();
-        editor.reset();
-        menuForm.reset();
-        dataForm.reset();
-        mainForm.reset();
-        MessageBoxes::setResponder(oldResponder);
-        ErrorReport::setHandler(oldHandler);
-        QDir::setCurrent(previousDir);
+        FormsTest::TearDown();
     }
 
     // Shows the editor on the level held in item 0 of the configuration
@@ -143,24 +107,11 @@ protected:
     int32_t cell(int col, int row) const { return editor->EditorCells[static_cast<std::size_t>(row * 32 + col)]; }
     QRgb pixelOf(int col, int row) const { return editor->EditorImage->bitmap().pixel(col * 20 + 10, row * 20 + 10); }
 
-    QStringList texts() const {
-        QStringList t;
-        for (const Message& m : messages) t << m.text;
-        return t;
-    }
+    QStringList texts() const { return reports.messageTexts(); }
 
-    QTemporaryDir dir;
-    QString previousDir;
-    AppContext ctx;
-    std::unique_ptr<TMainForm> mainForm;
-    std::unique_ptr<TDataForm> dataForm;
-    std::unique_ptr<TMainMenuForm> menuForm;
-    std::unique_ptr<TEditorForm> editor;
-    std::vector<Message> messages;
-    std::deque<bool> answers;
-    QStringList errors;
-    MessageBoxes::Responder oldResponder;
-    ErrorReport::Handler oldHandler;
+    TEditorForm* editor = nullptr;
+    std::vector<Message>& messages = reports.messages;
+    std::deque<bool>& answers = reports.answers;
 };
 
 }  // namespace tamb::test

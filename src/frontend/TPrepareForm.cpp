@@ -8,11 +8,10 @@
 
 #include "FormPictures.h"
 #include "ImageView.h"
-#include "TMainForm.h"
 
 namespace tamb {
 
-TPrepareForm::TPrepareForm(AppContext& ctx) : ctx_(ctx) {
+TPrepareForm::TPrepareForm() {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setFixedSize(348, 113);
     Image1 = new ImageView(this);
@@ -47,7 +46,7 @@ void TPrepareForm::showEvent(QShowEvent* event) {
     // Centred over the game screen, which is where the player looks on a
     // screen larger than the game.
     QRect area;
-    if (ctx_.MainForm && ctx_.MainForm->isVisible()) area = ctx_.MainForm->geometry();
+    if (anchor_ && anchor_->isVisible()) area = anchor_->geometry();
     else if (const QScreen* screen = QGuiApplication::primaryScreen()) area = screen->geometry();
     if (area.isValid()) move(area.center() - QPoint(width() / 2, height() / 2));
     FormActivate();
@@ -55,16 +54,13 @@ void TPrepareForm::showEvent(QShowEvent* event) {
 
 void TPrepareForm::FormActivate() {
     PrepareProgress->setValue(0);
-    if (TMainForm* main = ctx_.MainForm) {
-        main->LivesLabel->hide();
-        main->KladsLabel->hide();
-    }
+    emit activated();
     PrepareTimer->start();
 }
 
 void TPrepareForm::PrepareTimerTimer() {
     PrepareTimer->stop();
-    if (ctx_.MainForm) ctx_.MainForm->SetLevel();
+    emit levelDue();
 }
 
 }  // namespace tamb

@@ -1,7 +1,7 @@
 #pragma once
 #include <QDialog>
 
-#include "AppContext.h"
+#include <QPointer>
 
 class QProgressBar;
 class QTimer;
@@ -11,12 +11,16 @@ namespace tamb {
 class ImageView;
 
 // The "level is being prepared" box in front of the game screen. Each
-// showing waits a second with an empty bar, then has the game screen set up
-// the level, which fills the bar and closes the box.
+// showing waits a second with an empty bar, then asks for the level
+// (levelDue); the level setup fills the bar and closes the box.
 class TPrepareForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TPrepareForm(AppContext& ctx);
+    TPrepareForm();
+
+    // The window the box is centred over while it is visible (the screen
+    // otherwise).
+    void setAnchor(QWidget* anchor) { anchor_ = anchor; }
 
     ImageView* Image1 = nullptr;
     QProgressBar* PrepareProgress = nullptr;
@@ -26,6 +30,13 @@ public:
     // percentage changes, since the level setup keeps the event loop waiting.
     void advanceProgress();
 
+signals:
+    // Each showing, before its second starts: the game screen hides its
+    // status labels.
+    void activated();
+    // The second is over: set up the level.
+    void levelDue();
+
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -33,7 +44,7 @@ private:
     void FormActivate();
     void PrepareTimerTimer();
 
-    AppContext& ctx_;
+    QPointer<QWidget> anchor_;
 };
 
 }  // namespace tamb

@@ -19,7 +19,7 @@
 #include <cstdio>
 #include <map>
 
-#include "GameForms.h"
+#include "FormsHarness.h"
 #include "TambApplication.h"
 
 namespace {
@@ -95,14 +95,14 @@ int main(int argc, char** argv) {
     }
     QDir::setCurrent(dir.path());
 
-    tamb::test::GameForms forms;
-    tamb::TMainForm* form = forms.main.get();
-    tamb::test::MenuCloser closer{forms.menu.get(), [&] {
-                                      form->MenuChoice = QStringLiteral("New Game");
+    tamb::test::FormsHarness forms;
+    tamb::TMainForm* form = forms.main;
+    tamb::test::MenuCloser closer{forms.menu, [&] {
+                                      forms.ctx.MenuChoice = QStringLiteral("New Game");
                                       forms.ctx.state.LevelNumber = level;
                                   }};
     closer.arm();
-    form->showAndActivate();
+    forms.root->start();
     if (!QTest::qWaitFor([&] { return !form->ManThread.isNull(); }, 20000)) {
         std::fprintf(stderr, "the level did not start (menu shown %d times)\n", closer.shown);
         for (const QString& e : forms.errors) std::fprintf(stderr, "  reported: %s\n", qPrintable(e));

@@ -23,6 +23,8 @@ public:
     // The current directory at start-up, without a final separator.
     QString baseFolder() const { return baseFolder_; }
     AudioOutput& audio() { return *audio_; }
+    // The options' sound switch, readable from any thread.
+    bool soundEnabled() const { return ctx_.soundEnabled; }
 
     QStringList LevelData;
     MediaPlayer ShowingSound;

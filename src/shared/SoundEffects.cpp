@@ -62,9 +62,8 @@ QString soundFile(const TDataForm& data, const char* file) {
 
 }  // namespace
 
-void PlayUiSound(AppContext& ctx, const QString& event) {
-    if (!ctx.soundEnabled || !ctx.DataForm) return;
-    TDataForm& data = *ctx.DataForm;
+void PlayUiSound(TDataForm& data, const QString& event) {
+    if (!data.soundEnabled()) return;
     const QByteArray name = event.toUtf8();
     const std::string_view ev(name.constData(), static_cast<size_t>(name.size()));
     if (const PlayerOf p = findPlayer(kUiPlayers, ev)) {
@@ -79,11 +78,11 @@ void PlayUiSound(AppContext& ctx, const QString& event) {
     if (const char* file = findFile(kUiFiles, ev)) data.audio().playOneShot(soundFile(data, file));
 }
 
-void ThreadPlaysound(AppContext& ctx, std::string_view event) {
-    if (!ctx.soundEnabled || !ctx.DataForm) return;
+void ThreadPlaysound(TDataForm& holder, std::string_view event) {
+    if (!holder.soundEnabled()) return;
     // The data holder is the context of the queued call: the call is
     // dropped should it be gone by then.
-    TDataForm* data = ctx.DataForm;
+    TDataForm* data = &holder;
     if (const PlayerOf p = findPlayer(kGamePlayers, event)) {
         QMetaObject::invokeMethod(
             data,

@@ -1,0 +1,61 @@
+#include "GameFlow.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QProgressBar>
+
+#include "AppContext.h"
+#include "ModalShow.h"
+#include "TMainForm.h"
+#include "TMainMenuForm.h"
+#include "TPrepareForm.h"
+
+namespace tamb {
+
+namespace {
+const QString kNewGame = QStringLiteral("New Game");
+}
+
+GameFlow::GameFlow(AppContext& ctx, TMainForm& main, TMainMenuForm& menu, TPrepareForm& prepare)
+    : ctx_(ctx), main_(main), menu_(menu), prepare_(prepare) {
+    // Exit from the menu asks the application to end; remember it so the
+    // way back from the menu starts no level.
+    if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(this);
+}
+
+GameFlow::~GameFlow() {
+    if (QCoreApplication* app = QCoreApplication::instance()) app->removeEventFilter(this);
+}
+
+bool GameFlow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == QCoreApplication::instance() && event->type() == QEvent::Quit) quitting_ = true;
+    return QObject::eventFilter(watched, event);
+}
+
+void GameFlow::showMenuRoad() {
+    if (quitting_) return;
+    showModal(&menu_);
+    if (quitting_) return;
+    if (ctx_.MenuChoice == kNewGame) showPreparation();
+}
+
+void GameFlow::showPreparation() {
+    // A level that cannot be set up goes back to the menu; a loop rather
+    // than a recursion, as the player may try again and again.
+    for (;;) {
+        if (quitting_) return;
+        setupFailed_ = false;
+        prepare_.PrepareProgress->setValue(0);
+        showModal(&prepare_);
+        if (!setupFailed_ || quitting_) return;
+        showModal(&menu_);
+        if (quitting_ || ctx_.MenuChoice != kNewGame) return;
+    }
+}
+
+void GameFlow::levelSetupFailed() {
+    setupFailed_ = true;
+    prepare_.close();
+}
+
+}  // namespace tamb

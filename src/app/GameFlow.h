@@ -1,0 +1,44 @@
+#pragma once
+#include <QObject>
+
+namespace tamb {
+
+struct AppContext;
+class TMainForm;
+class TMainMenuForm;
+class TPrepareForm;
+
+// The road between the screens: the menu, then the preparation screen and
+// the level it sets up, back to the menu when the player leaves or a level
+// cannot be set up. Nothing starts a level once the program is ending.
+class GameFlow : public QObject {
+    Q_OBJECT
+public:
+    GameFlow(AppContext& ctx, TMainForm& main, TMainMenuForm& menu, TPrepareForm& prepare);
+    ~GameFlow() override;
+
+    // The menu, then the preparation screen if it asks for a game: the road
+    // of the first activation and of the Space key.
+    void showMenuRoad();
+    // The preparation screen and the level setup it runs; a level that
+    // cannot be set up leads back to the menu.
+    void showPreparation();
+    // The level setup failed: the preparation screen closes, the menu follows.
+    void levelSetupFailed();
+
+    // True once the application was asked to end (the menu's Exit).
+    bool isQuitting() const { return quitting_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    AppContext& ctx_;
+    TMainForm& main_;
+    TMainMenuForm& menu_;
+    TPrepareForm& prepare_;
+    bool quitting_ = false;
+    bool setupFailed_ = false;
+};
+
+}  // namespace tamb
