@@ -159,15 +159,15 @@ TEST_F(LevelSetupTest, TheBrickTimerDrawsRegrowthAndTheAnimationTimerBeginsTheNe
     mainForm->SetLevel();
     mainForm->Kirp->stop();
     ctx.state.setCell(20, 7, Empty);
-    ctx.state.setCellState(20, 7, 18);
+    ctx.state.setCellState(20, 7, kHoleStates.last);
     mainForm->KirpTimer();
     EXPECT_EQ(mainForm->ArenaBitmap.pixel(150, 405), test::tileColour(Kirp) | 0xff000000u);
     EXPECT_EQ(ctx.state.cell(20, 7), Kirp);
-    EXPECT_EQ(ctx.state.cellState(20, 7), 0);
+    EXPECT_EQ(ctx.state.cellState(20, 7), kNoCellState);
 
-    ctx.state.setCellState(19, 10, 30);
+    ctx.state.setCellState(19, 10, kGlitterStates.last);
     mainForm->AnimationTimerTimer();
-    EXPECT_EQ(ctx.state.cellState(19, 10), 20);
+    EXPECT_EQ(ctx.state.cellState(19, 10), kGlitterStates.first);
 
     LevelSpec second = test::simpleLevel();
     second.set(10, 10, SuperKirp);
@@ -198,7 +198,7 @@ TEST_F(LevelSetupTest, TheScreenHostDrawsTheGamesRequests) {
     ctx.state.ManX = 200;
     ctx.state.ManY = 300;
     ctx.state.ManFrame = 1;
-    ctx.state.ManSpriteRow = 184;
+    ctx.state.ManSpriteRow = kManStandStrip;
     host.drawScene(ctx.state);
     EXPECT_EQ(mainForm->Arena->bitmap().pixel(210, 310), test::kFigureColour);
     ctx.state.RedrawX = 200;

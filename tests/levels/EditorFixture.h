@@ -23,6 +23,7 @@
 #include "LevelCodec.h"
 #include "MessageBoxes.h"
 #include "RecordingAudioOutput.h"
+#include "SpriteLayout.h"
 #include "TDataForm.h"
 #include "TEditorForm.h"
 #include "TMainForm.h"
@@ -51,7 +52,7 @@ inline Bitmap generatedSheet() {
     for (const EditorItemInfo& item : editorItems())
         if (item.code != Empty) sheet.fillRect(item.preview, itemColour(item.code));
     // The rectangles a loaded level uses where they differ from the preview.
-    sheet.fillRect(ltrb(0, 414, 20, 434), itemColour(OutDoor));
+    sheet.fillRect(sprites::stripFrame(kExitDoorStrip, 1), itemColour(OutDoor));
     return sheet;
 }
 
