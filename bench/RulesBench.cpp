@@ -85,17 +85,18 @@ void BM_KirpTick(benchmark::State& state) {
     auto s = std::make_unique<GameState>();
     SetUpLevelState(*s, arena(0));
     NullGameHost host;
-    // Holes at every stage of regrowth along the platform.
-    for (int c = 1; c <= 18; ++c) s->setCellState(6, c, c);
+    // Holes at every stage of regrowth along the platform, hole v in column v.
+    const auto burnAll = [&] {
+        for (int v = kHoleStates.first; v <= kHoleStates.last; ++v) {
+            s->setCell(6, v, Empty);
+            s->setCellState(6, v, v);
+        }
+    };
+    burnAll();
     int64_t n = 0;
     for (auto _ : state) {
         KirpTick(*s, host);
-        if (++n % 18 == 0) {
-            for (int c = 1; c <= 18; ++c) {
-                s->setCell(6, c, Empty);
-                s->setCellState(6, c, c);
-            }
-        }
+        if (++n % kHoleStates.frames() == 0) burnAll();
     }
 }
 

@@ -11,7 +11,6 @@ using Mode = Bitmap::CopyMode;
 
 int shetsInUse(const GameState& s) { return std::clamp<int>(s.ShetsCount, 0, kMaxShets); }
 
-constexpr int kFirstShetsRow = 253;
 constexpr size_t kMaxFigureMarks = 64;
 }  // namespace
 
@@ -166,7 +165,7 @@ void ArenaPainter::drawShets(const GameState& s, bool firstFrameIfUnset) {
         int row = s.ShetsSpriteRow[k];
         if (firstFrameIfUnset) {
             if (frame < 1) frame = 1;
-            if (row < kFirstShetsRow) row = kFirstShetsRow;
+            if (row < kFirstShetsStrip) row = kFirstShetsStrip;
         }
         drawFigure(QRect(s.ShetsX[k], s.ShetsY[k], kCellSize, kCellSize), sprites::figureFrame(frame, row));
     }

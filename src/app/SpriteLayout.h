@@ -5,6 +5,8 @@
 
 #include "Bitmap.h"
 #include "CellCodes.h"
+#include "CellStates.h"
+#include "SpriteStrips.h"
 
 namespace tamb::sprites {
 
@@ -12,48 +14,56 @@ namespace tamb::sprites {
 
 inline QRect cellRect(int row, int col) { return QRect(col * kCellSize, row * kCellSize, kCellSize, kCellSize); }
 
+// Frame n (from 1) of the strip whose top row is strip.
+inline QRect stripFrame(int strip, int n) {
+    return ltrb(kFrameWidth * (n - 1), strip, kFrameWidth * n, strip + kStripHeight);
+}
+
 // The picture of an empty cell, 40x19, squeezed onto one cell.
 inline QRect blankPatch() { return ltrb(290, 0, 330, 19); }
 
-// Brick regrowth frame v (1..18); frame 18 is the whole brick.
-inline QRect regrowthFrame(int v) { return ltrb(20 * (v - 1), 69, 20 * v, 89); }
+// Brick regrowth frame v (1..18); the last one is the whole brick.
+inline QRect regrowthFrame(int v) { return stripFrame(kRegrowthStrip, v); }
 
 // A figure's frame (from 1) in the strip whose top row is spriteRow.
-inline QRect figureFrame(int frame, int spriteRow) {
-    return ltrb(20 * (frame - 1), spriteRow, 20 * frame, spriteRow + 20);
-}
+inline QRect figureFrame(int frame, int spriteRow) { return stripFrame(spriteRow, frame); }
+
+// A static tile of the tile strip.
+inline QRect tile(TileSlot slot) { return stripFrame(kTileStrip, slot + 1); }
 
 // The tile level setup draws for a cell code; none for Empty and for codes
-// without a tile (9..19, above 26, negative), which stay black.
+// without a tile (9..19, above 26, negative), which stay black. Klad, Water
+// and Stairs take their picture 19 pixels wide (Water also 19 high), and
+// the copy stretches it onto the cell.
 inline std::optional<QRect> staticTile(int32_t code) {
     switch (code) {
-        case Klad: return ltrb(0, 115, 19, 135);
-        case FalseKirp: return regrowthFrame(18);  // the game shows it as a brick
-        case Water: return ltrb(0, 230, 19, 249);
-        case ToRight: return ltrb(180, 92, 200, 112);
-        case ToLeft: return ltrb(200, 92, 220, 112);
-        case Kol: return ltrb(240, 92, 260, 112);
-        case Gum: return ltrb(220, 92, 240, 112);
-        case DownWater: return ltrb(320, 230, 340, 250);
-        case Stairs: return ltrb(0, 92, 19, 112);
-        case Roupe: return ltrb(20, 92, 40, 112);
-        case Kirp: return regrowthFrame(18);
-        case SuperKirp: return ltrb(60, 92, 80, 112);
-        case Balka: return ltrb(40, 92, 60, 112);
-        case BoundVert: return ltrb(120, 92, 140, 112);
-        case BoundHor: return ltrb(140, 92, 160, 112);
-        case ManDoor: return ltrb(80, 92, 100, 112);
-        case ShetsDoor: return ltrb(100, 92, 120, 112);
+        case Klad: return ltrb(0, kGlitterStrip, 19, kGlitterStrip + kStripHeight);
+        case FalseKirp: return regrowthFrame(kWholeBrickFrame);  // the game shows it as a brick
+        case Water: return ltrb(0, kWaterStrip, 19, kWaterStrip + kStripHeight - 1);
+        case ToRight: return tile(ToRightSlot);
+        case ToLeft: return tile(ToLeftSlot);
+        case Kol: return tile(KolSlot);
+        case Gum: return tile(GumSlot);
+        case DownWater: return stripFrame(kWaterStrip, kDownWaterColumn + 1);
+        case Stairs: return ltrb(0, kTileStrip, 19, kTileStrip + kStripHeight);
+        case Roupe: return tile(RoupeSlot);
+        case Kirp: return regrowthFrame(kWholeBrickFrame);
+        case SuperKirp: return tile(SuperKirpSlot);
+        case Balka: return tile(BalkaSlot);
+        case BoundVert: return tile(BoundVertSlot);
+        case BoundHor: return tile(BoundHorSlot);
+        case ManDoor: return tile(ManDoorSlot);
+        case ShetsDoor: return tile(ShetsDoorSlot);
         default: return std::nullopt;
     }
 }
 
-// The frame an animated cell state shows: treasure glitter 20..30, water
-// 40..55, exit door 60..63; none for other values.
+// The frame an animated cell state shows: treasure glitter, water or the
+// exit door; none for other values.
 inline std::optional<QRect> animatedFrame(int32_t v) {
-    if (v >= 20 && v <= 30) return ltrb(20 * (v - 20), 115, 20 * (v - 20) + 20, 135);
-    if (v >= 40 && v <= 55) return ltrb(20 * (v - 40), 230, 20 * (v - 40) + 20, 250);
-    if (v >= 60 && v <= 63) return ltrb(20 * (v - 60), 414, 20 * (v - 60) + 20, 434);
+    if (isGlitterState(v)) return stripFrame(kGlitterStrip, v - kGlitterStates.first + 1);
+    if (isWaterState(v)) return stripFrame(kWaterStrip, v - kWaterStates.first + 1);
+    if (isExitDoorState(v)) return stripFrame(kExitDoorStrip, v - kExitDoorStates.first + 1);
     return std::nullopt;
 }
 

@@ -4,15 +4,6 @@
 
 namespace tamb {
 
-namespace {
-// Sprite strips of the man.
-constexpr int kManFalling = 0, kManRight = 23, kManLeft = 46, kManRopeRight = 138, kManRopeLeft = 161,
-              kManStand = 184, kManClimb = 207;
-// Sprite strips of the devils.
-constexpr int kShetsFalling = 253, kShetsRight = 276, kShetsLeft = 299, kShetsRopeRight = 322,
-              kShetsRopeLeft = 345, kShetsBlocked = 368, kShetsClimb = 391;
-}  // namespace
-
 void AdvanceManAnimation(GameState& s) {
     const int y = s.ManY;
     const int x = s.ManX;
@@ -48,32 +39,32 @@ void AdvanceManAnimation(GameState& s) {
     // The fire pose marks the burn as done, so a held "fire" burns once.
     const bool canFire = CanFire(s);
     if (facing == Facing::Right && canFire) {
-        row = kManStand;
+        row = kManStandStrip;
         facing = Facing::FireRight;
     }
     if (facing == Facing::Left && canFire) {
         frame = 2;
-        row = kManStand;
+        row = kManStandStrip;
         facing = Facing::FireLeft;
     }
-    if (cmd == Command::Left || facing == Facing::Left) row = kManLeft;
-    if (cmd == Command::Right || facing == Facing::Right) row = kManRight;
-    if ((cmd == Command::Up && canUp) || (cmd == Command::Down && canDown)) row = kManClimb;
+    if (cmd == Command::Left || facing == Facing::Left) row = kManLeftStrip;
+    if (cmd == Command::Right || facing == Facing::Right) row = kManRightStrip;
+    if ((cmd == Command::Up && canUp) || (cmd == Command::Down && canDown)) row = kManClimbStrip;
     {
         const Around a(y, x);
-        if (s.cell(a.row, a.col) == Stairs && a.dx == 0) row = kManClimb;
+        if (s.cell(a.row, a.col) == Stairs && a.dx == 0) row = kManClimbStrip;
     }
     if (cmd == Command::Right && !canRight) {
-        row = kManStand;
+        row = kManStandStrip;
         frame = 1;
     }
     if (cmd == Command::Left && !canLeft) {
-        row = kManStand;
+        row = kManStandStrip;
         frame = 2;
     }
-    if (onRope && (cmd == Command::Right || facing == Facing::Right)) row = kManRopeRight;
-    if (onRope && (cmd == Command::Left || facing == Facing::Left)) row = kManRopeLeft;
-    if (falling) row = kManFalling;
+    if (onRope && (cmd == Command::Right || facing == Facing::Right)) row = kManRopeRightStrip;
+    if (onRope && (cmd == Command::Left || facing == Facing::Left)) row = kManRopeLeftStrip;
+    if (falling) row = kManFallingStrip;
 
     s.ManFrame = frame;
     s.ManFacing = facing;
@@ -110,21 +101,21 @@ void AdvanceShetsAnimation(GameState& s, int i) {
     if (climbBlocked) frame = 1;
 
     int row = s.ShetsSpriteRow[i];
-    if (goesLeft && !falling) row = kShetsLeft;
-    if (goesRight && !falling) row = kShetsRight;
-    if ((dir == Direction::Up && canUp) || (dir == Direction::Down && canDown)) row = kShetsClimb;
-    if (s.cell(y / kCellSize, x / kCellSize) == Stairs && x % kCellSize == 0) row = kShetsClimb;
+    if (goesLeft && !falling) row = kShetsLeftStrip;
+    if (goesRight && !falling) row = kShetsRightStrip;
+    if ((dir == Direction::Up && canUp) || (dir == Direction::Down && canDown)) row = kShetsClimbStrip;
+    if (s.cell(y / kCellSize, x / kCellSize) == Stairs && x % kCellSize == 0) row = kShetsClimbStrip;
     if (dir == Direction::Right && !canRight && !falling) {
-        row = kShetsBlocked;
+        row = kShetsBlockedStrip;
         frame = 1;
     }
     if (dir == Direction::Left && !canLeft && !falling) {
-        row = kShetsBlocked;
+        row = kShetsBlockedStrip;
         frame = 2;
     }
-    if (onRope && !falling && goesRight) row = kShetsRopeRight;
-    if (onRope && !falling && goesLeft) row = kShetsRopeLeft;
-    if (falling) row = kShetsFalling;
+    if (onRope && !falling && goesRight) row = kShetsRopeRightStrip;
+    if (onRope && !falling && goesLeft) row = kShetsRopeLeftStrip;
+    if (falling) row = kShetsFallingStrip;
 
     s.ShetsFrame[i] = frame;
     s.ShetsSpriteRow[i] = row;

@@ -37,6 +37,10 @@ constexpr int kCellSize = 20;
 constexpr int kArenaWidth = kCols * kCellSize;   // 640
 constexpr int kArenaHeight = kRows * kCellSize;  // 440
 constexpr int kMaxShets = 15;
+// The rows below the arena read as Empty, so a falling body leaves it at
+// the bottom; when its Y reaches this it is gone (the man dies, a devil
+// goes back to its door).
+constexpr int kFallOutY = kArenaHeight + 2 * kCellSize;  // 480
 
 constexpr bool isGroundCode(int32_t c) { return (c >= 0 && c <= 8) || (c >= 20 && c <= 26); }
 constexpr bool isObjectCode(int32_t c) { return c >= 1000 && c <= 1004; }

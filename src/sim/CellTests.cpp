@@ -2,11 +2,6 @@
 
 namespace tamb {
 
-namespace {
-// A hole still young enough to hold a trapped devil whose head can be stood on.
-bool holeCarriesHead(int32_t v) { return v >= 1 && v <= 16; }
-}  // namespace
-
 bool CanGoLeft(const GameState& s, int y, int x) {
     const Around a(y, x);
     bool r = true;

@@ -49,10 +49,10 @@ void PassLevel(GameState& s, GameHost& host) {
 void TakeKlad(GameState& s, GameHost& host, int row, int col) {
     host.threadPlaysound(s.KladsLeft > 1 ? "Klad" : "DoorAppears");
     s.setCell(row, col, Empty);
-    s.setCellState(row, col, 0);
+    s.setCellState(row, col, kNoCellState);
     --s.KladsLeft;
     host.takeKlad(s, row, col);
-    if (s.KladsLeft == 0) s.setCellState(s.OutDoorY / kCellSize, s.OutDoorX / kCellSize, 60);
+    if (s.KladsLeft == 0) s.setCellState(s.OutDoorY / kCellSize, s.OutDoorX / kCellSize, kExitDoorStates.first);
 }
 
 void BurnBrick(GameState& s, GameHost& host) {
@@ -62,7 +62,7 @@ void BurnBrick(GameState& s, GameHost& host) {
     if (s.cell(row, col) != Kirp) return;
     host.threadPlaysound("Fire");
     s.setCell(row, col, Empty);
-    s.setCellState(row, col, 1);
+    s.setCellState(row, col, kHoleStates.first);
     host.burnBrick(s, row, col);
 }
 

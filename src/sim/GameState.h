@@ -4,7 +4,9 @@
 #include <string_view>
 
 #include "CellCodes.h"
+#include "CellStates.h"
 #include "Shared.h"
+#include "SpriteStrips.h"
 
 namespace tamb {
 
@@ -28,7 +30,7 @@ std::string_view directionName(Direction d);    // "stop", "left", ...
 // slots are 0-based here: the k-th devil of the level sits at index k-1.
 struct GameState {
     GameState() {
-        for (auto& row : ShetsSpriteRow) row = 368;
+        for (auto& row : ShetsSpriteRow) row = kShetsBlockedStrip;
     }
 
     using Grid = std::array<Shared<int32_t>, kRows * kCols>;
@@ -58,7 +60,7 @@ struct GameState {
     Shared<int32_t> ManFrame{0};
     // The figures' strips are not reset between levels. Before the first
     // move they show the standing poses, not the man's falling strip.
-    Shared<int32_t> ManSpriteRow{184};
+    Shared<int32_t> ManSpriteRow{kManStandStrip};
 
     // The devils.
     std::array<Shared<int32_t>, kMaxShets> ShetsX{};

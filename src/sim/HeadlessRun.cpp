@@ -177,7 +177,7 @@ std::string traceLine(const GameState& s, int64_t slot, Command command) {
     for (int r = 0; r < kRows; ++r) {
         for (int c = 0; c < kCols; ++c) {
             const int v = s.cellState(r, c);
-            if (v < 1 || v > 18) continue;
+            if (!isHoleState(v)) continue;
             if (!first) out += ',';
             first = false;
             out += '[';

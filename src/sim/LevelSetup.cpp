@@ -38,12 +38,12 @@ void SetUpLevelState(GameState& s, const GameLevel& level) {
     for (int i = 0; i < kRows * kCols; ++i) {
         const int32_t code = level.cells[i];
         s.Cells[i] = code;
-        int32_t state = 0;
+        int32_t state = kNoCellState;
         if (code == Klad) {
             ++klads;
-            state = 20;  // first glitter frame
+            state = kGlitterStates.first;
         } else if (code == Water) {
-            state = 40;  // first water frame
+            state = kWaterStates.first;
         }
         s.CellStates[i] = state;
     }

@@ -54,7 +54,7 @@ void ManStep(GameState& s, GameHost& host) {
     // Falling.
     if (s.ManFalling) {
         s.ManY += 4;
-        if (s.ManY == 480) {
+        if (s.ManY == kFallOutY) {
             s.ManFalling = false;
             s.ManLetGo = false;
             KillMan(s, host, DeathReason::OutOfScreen);

@@ -9,8 +9,9 @@ namespace tamb {
 // the headless runner. All of them are deterministic functions of the state.
 
 // Fills the state from a level as level setup does (everything but the
-// drawing): counters, man, devils, doors, grid, CellStates (Klad 20,
-// Water 40), Lives 3, Command "stop", GameResult "normal".
+// drawing): counters, man, devils, doors, grid, CellStates (the first
+// glitter frame for Klad, the first water frame for Water), Lives 3,
+// Command "stop", GameResult "normal".
 void SetUpLevelState(GameState& s, const GameLevel& level);
 
 // One pass of the game thread's loop after its wait: nothing while

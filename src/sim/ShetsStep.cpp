@@ -27,7 +27,7 @@ Direction ChooseDirection(const GameState& s, int y, int x) {
 void ShetsStep(GameState& s, GameHost& host, int i) {
     if (s.ShetsFalling[i]) {
         s.ShetsY[i] += 2;
-        if (s.ShetsY[i] == 480) {
+        if (s.ShetsY[i] == kFallOutY) {
             // Fell out of the arena: back at the door.
             s.ShetsFalling[i] = false;
             s.ShetsLetGo[i] = false;

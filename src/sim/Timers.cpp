@@ -8,10 +8,10 @@ void KirpTick(GameState& s, GameHost& host) {
         for (int c = 0; c < kCols; ++c) {
             auto& state = s.CellStates[r * kCols + c];
             const int32_t v = state;
-            if (v < 1 || v > 18) continue;
+            if (!isHoleState(v)) continue;
             host.drawRegrowthFrame(s, r, c, v);
-            if (v + 1 == 19) {
-                state = 0;
+            if (v + 1 == kHoleRegrown) {
+                state = kNoCellState;
                 s.Cells[r * kCols + c] = Kirp;
             } else {
                 state = v + 1;
@@ -26,9 +26,11 @@ bool AnimationTick(GameState& s) {
     for (auto& state : s.CellStates) {
         int32_t v = state;
         const int32_t before = v;
-        if (v >= 20 && v <= 30) v = v + 1 == 31 ? 20 : v + 1;
-        if (v >= 40 && v <= 55) v = v + 1 == 56 ? 40 : v + 1;
-        if (v >= 60 && v <= 63) v = v + 1 == 64 ? 60 : v + 1;
+        // The ranges lie apart and a cycled value stays in its own, so each
+        // cell moves on by one frame.
+        if (isGlitterState(v)) v = kGlitterStates.cycled(v);
+        if (isWaterState(v)) v = kWaterStates.cycled(v);
+        if (isExitDoorState(v)) v = kExitDoorStates.cycled(v);
         if (v != before) state = v;
     }
     return false;

@@ -111,7 +111,7 @@ TEST_F(ArenaPainterTest, SceneOrsTheManOntoTheArenaAndRestoresHisOldSquare) {
     state.ManX = 200;
     state.ManY = 200;  // on the rope
     state.ManFrame = 3;
-    state.ManSpriteRow = 23;
+    state.ManSpriteRow = kManRightStrip;
     painter.drawScene(state);
     // Inside the red square: rope colour OR red; the frame's black border
     // leaves the rope as it is.
@@ -157,14 +157,15 @@ TEST_F(ArenaPainterTest, SceneDrawsDevilsAndAnimatedCellsIntoBothPictures) {
     test::LevelSpec level = test::simpleLevel();
     setUpLevel(level);
     state.ShetsFrame[0] = 2;
-    state.ShetsSpriteRow[0] = 276;
+    state.ShetsSpriteRow[0] = kShetsRightStrip;
     state.ManFrame = 0;  // nothing to draw for a frame before the first
-    state.setCellState(19, 10, 25);
-    state.setCellState(19, 12, 47);
-    state.setCellState(5, 5, 62);  // the exit door once shown
+    const int glitter = kGlitterStates.first + 5, water = kWaterStates.first + 7, door = kExitDoorStates.first + 2;
+    state.setCellState(19, 10, glitter);
+    state.setCellState(19, 12, water);
+    state.setCellState(5, 5, door);  // the exit door once shown
     painter.drawScene(state);
     EXPECT_EQ(arena.pixel(410, 390), kFigureColour) << "devil at (400, 380)";
-    for (auto [r, c, v] : {std::tuple{19, 10, 25}, {19, 12, 47}, {5, 5, 62}}) {
+    for (auto [r, c, v] : {std::tuple{19, 10, glitter}, {19, 12, water}, {5, 5, door}}) {
         EXPECT_TRUE(cellIsAll(arenaBitmap, r, c, frameColour(v))) << v;
         EXPECT_TRUE(cellIsAll(arena, r, c, frameColour(v))) << v;
     }
@@ -179,23 +180,24 @@ TEST_F(ArenaPainterTest, AnAnimatedCellIsCopiedAgainOnlyWhenItsFrameChanges) {
         const auto& drawn = painter.framesDrawn();
         return std::find(drawn.begin(), drawn.end(), cell) != drawn.end();
     };
-    state.setCellState(19, 10, 25);
+    const int frame = kGlitterStates.first + 5, next = frame + 1;
+    state.setCellState(19, 10, frame);
     EXPECT_TRUE(drawnNow());
     EXPECT_FALSE(drawnNow()) << "same frame, same pixels";
-    EXPECT_TRUE(cellIsAll(arena, 19, 10, frameColour(25)));
-    state.setCellState(19, 10, 26);
+    EXPECT_TRUE(cellIsAll(arena, 19, 10, frameColour(frame)));
+    state.setCellState(19, 10, next);
     EXPECT_TRUE(drawnNow());
-    EXPECT_TRUE(cellIsAll(arena, 19, 10, frameColour(26)));
+    EXPECT_TRUE(cellIsAll(arena, 19, 10, frameColour(next)));
     // A treasure taken and a new frame of the same value later (the exit
     // door appearing where a treasure was) is drawn, not taken for shown.
-    state.setCellState(19, 10, 0);
+    state.setCellState(19, 10, kNoCellState);
     EXPECT_FALSE(drawnNow());
-    state.setCellState(19, 10, 26);
+    state.setCellState(19, 10, next);
     EXPECT_TRUE(drawnNow());
     // A new static arena covers every frame: all are drawn again.
     painter.drawStaticArena(state);
     EXPECT_TRUE(drawnNow());
-    EXPECT_TRUE(cellIsAll(arenaBitmap, 19, 10, frameColour(26)));
+    EXPECT_TRUE(cellIsAll(arenaBitmap, 19, 10, frameColour(next)));
 }
 
 TEST_F(ArenaPainterTest, TakeKladBurnBrickAndRegrowthUseTheirPicturesAndModes) {
@@ -225,6 +227,41 @@ TEST_F(ArenaPainterTest, FiguresForTheLevelRendererShowFirstFrames) {
     EXPECT_EQ(arena.pixel(410, 390), kFigureColour);
 }
 
+// The sprite sheet is drawn to fixed places; the layout's names must land
+// on exactly those, or the game shows the wrong pictures of a real sheet.
+TEST(SpriteLayout, EveryPictureLiesAtItsPlaceInTheSheet) {
+    const std::pair<int32_t, QRect> tiles[] = {
+        {Klad, ltrb(0, 115, 19, 135)},        {FalseKirp, ltrb(340, 69, 360, 89)},
+        {Water, ltrb(0, 230, 19, 249)},       {ToRight, ltrb(180, 92, 200, 112)},
+        {ToLeft, ltrb(200, 92, 220, 112)},    {Kol, ltrb(240, 92, 260, 112)},
+        {Gum, ltrb(220, 92, 240, 112)},       {DownWater, ltrb(320, 230, 340, 250)},
+        {Stairs, ltrb(0, 92, 19, 112)},       {Roupe, ltrb(20, 92, 40, 112)},
+        {Kirp, ltrb(340, 69, 360, 89)},       {SuperKirp, ltrb(60, 92, 80, 112)},
+        {Balka, ltrb(40, 92, 60, 112)},       {BoundVert, ltrb(120, 92, 140, 112)},
+        {BoundHor, ltrb(140, 92, 160, 112)},  {ManDoor, ltrb(80, 92, 100, 112)},
+        {ShetsDoor, ltrb(100, 92, 120, 112)},
+    };
+    for (const auto& [code, place] : tiles) EXPECT_EQ(sprites::staticTile(code), place) << "code " << code;
+    EXPECT_EQ(sprites::tile(FalseKirpSlot), ltrb(160, 92, 180, 112)) << "the editor's own FalseKirp";
+
+    const std::pair<int32_t, std::optional<QRect>> frames[] = {
+        {0, std::nullopt},                  {1, std::nullopt},
+        {18, std::nullopt},                 {19, std::nullopt},
+        {20, ltrb(0, 115, 20, 135)},        {30, ltrb(200, 115, 220, 135)},
+        {31, std::nullopt},                 {39, std::nullopt},
+        {40, ltrb(0, 230, 20, 250)},        {55, ltrb(300, 230, 320, 250)},
+        {56, std::nullopt},                 {59, std::nullopt},
+        {60, ltrb(0, 414, 20, 434)},        {63, ltrb(60, 414, 80, 434)},
+        {64, std::nullopt},
+    };
+    for (const auto& [v, place] : frames) EXPECT_EQ(sprites::animatedFrame(v), place) << "state " << v;
+
+    EXPECT_EQ(sprites::regrowthFrame(1), ltrb(0, 69, 20, 89));
+    EXPECT_EQ(sprites::regrowthFrame(kWholeBrickFrame), ltrb(340, 69, 360, 89));
+    EXPECT_EQ(sprites::figureFrame(12, kShetsClimbStrip), ltrb(220, 391, 240, 411));
+    EXPECT_EQ(sprites::blankPatch(), ltrb(290, 0, 330, 19));
+}
+
 // Figures come from a copy of the sheet cut into columns; every picture
 // must still be the sheet's own, pixel for pixel, including pictures that
 // reach past the sheet's bottom edge.
@@ -245,7 +282,9 @@ TEST(ArenaPainterFigures, EveryFramePictureIsTheSheetsOwn) {
     arena.fill(0);
     state.ManX = 100;
     state.ManY = 100;
-    for (const int row : {0, 23, 46, 138, 161, 184, 207, 253, 368, 391, 414, 415, 420}) {
+    for (const int row : {kManFallingStrip, kManRightStrip, kManLeftStrip, kManRopeRightStrip, kManRopeLeftStrip,
+                          kManStandStrip, kManClimbStrip, kShetsFallingStrip, kShetsBlockedStrip, kShetsClimbStrip,
+                          kExitDoorStrip, kExitDoorStrip + 1, kExitDoorStrip + 6}) {
         for (int frame = 0; frame <= 18; ++frame) {  // 0: not animated yet, lies off the sheet
             state.ManFrame = frame;
             state.ManSpriteRow = row;
@@ -305,7 +344,8 @@ TEST_F(ArenaPainterTest, RestoringOnlyWhatDiffersShowsWhatWholeSquaresShow) {
             state.GameResult = pick(0, 20) ? GameResult::Normal : GameResult::ManKilled;
             both([&](ArenaPainter& p) { p.drawScene(state); });
         } else if (what < 60) {
-            state.setCellState(pick(0, kRows - 1), pick(0, kCols - 1), pick(0, 1) ? pick(20, 30) : 0);
+            const int v = pick(0, 1) ? pick(kGlitterStates.first, kGlitterStates.last) : kNoCellState;
+            state.setCellState(pick(0, kRows - 1), pick(0, kCols - 1), v);
         } else if (what < 70) {
             const int row = pick(0, kRows - 1), col = pick(0, kCols - 1);
             both([&](ArenaPainter& p) { p.takeKlad(row, col); });
@@ -313,7 +353,7 @@ TEST_F(ArenaPainterTest, RestoringOnlyWhatDiffersShowsWhatWholeSquaresShow) {
             const int row = pick(0, kRows - 1), col = pick(0, kCols - 1);
             both([&](ArenaPainter& p) { p.burnBrick(row, col); });
         } else if (what < 95) {
-            const int row = pick(0, kRows - 1), col = pick(0, kCols - 1), v = pick(1, 18);
+            const int row = pick(0, kRows - 1), col = pick(0, kCols - 1), v = pick(kHoleStates.first, kHoleStates.last);
             both([&](ArenaPainter& p) { p.drawRegrowthFrame(row, col, v); });
         } else {
             const int x = pick(-10, 640), y = pick(-10, 440);

@@ -121,7 +121,8 @@ TEST_F(StartupTest, NewGameFromTheMenuSetsUpTheLevelBehindThePreparationScreen) 
     // The treasure shows one of its glitter frames (the animation timer
     // moves on between two drawings, so which one is not fixed).
     bool glitterFrame = false;
-    for (int v = 20; v <= 30; ++v) glitterFrame |= (shot.pixel(210, 390) | 0xff000000u) == (test::frameColour(v) | 0xff000000u);
+    for (int v = kGlitterStates.first; v <= kGlitterStates.last; ++v)
+        glitterFrame |= (shot.pixel(210, 390) | 0xff000000u) == (test::frameColour(v) | 0xff000000u);
     EXPECT_TRUE(glitterFrame);
 }
 

@@ -337,11 +337,11 @@ TEST_F(ScreenArena, AFigureIsRepaintedOnlyWhereItWasAndIs) {
 }
 
 TEST_F(ScreenArena, AnAnimatedCellIsRepaintedWhenItsFrameChanges) {
-    state().setCellState(20, 5, 20);  // a treasure far from the man
+    state().setCellState(20, 5, kGlitterStates.first);  // a treasure far from the man
     const QRect cell(100, 400, 20, 20);
     const QRegion first = paintedBy([&] { screenHost().drawScene(state()); });
     const QRegion second = paintedBy([&] { screenHost().drawScene(state()); });  // same frame
-    state().setCellState(20, 5, 21);
+    state().setCellState(20, 5, kGlitterStates.first + 1);
     const QRegion third = paintedBy([&] { screenHost().drawScene(state()); });
     EXPECT_TRUE(first.contains(cell));
     EXPECT_TRUE(first.contains(QRect(292, 92, 36, 36)));

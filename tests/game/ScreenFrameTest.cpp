@@ -138,7 +138,7 @@ private:
 
 bool anyHole(const GameState& s) {
     for (int i = 0; i < kRows * kCols; ++i) {
-        if (s.CellStates[i] >= 1 && s.CellStates[i] <= 18) return true;
+        if (isHoleState(s.CellStates[i])) return true;
     }
     return false;
 }

@@ -18,6 +18,7 @@
 #include "FormsHarness.h"
 #include "ImageView.h"
 #include "LevelCodec.h"
+#include "SpriteLayout.h"
 #include "TextLines.h"
 
 namespace tamb::test {
@@ -38,7 +39,7 @@ inline Bitmap generatedSheet() {
     for (const EditorItemInfo& item : editorItems())
         if (item.code != Empty) sheet.fillRect(item.preview, itemColour(item.code));
     // The rectangles a loaded level uses where they differ from the preview.
-    sheet.fillRect(ltrb(0, 414, 20, 434), itemColour(OutDoor));
+    sheet.fillRect(sprites::stripFrame(kExitDoorStrip, 1), itemColour(OutDoor));
     return sheet;
 }
 

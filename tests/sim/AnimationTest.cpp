@@ -14,7 +14,7 @@ TEST(ManAnimationStrips, FallingRunsEightFramesOnTheFallingStrip) {
     for (int i = 0; i < 10; ++i) {
         g.tick(Command::Stop);
         frames.push_back(g.s->ManFrame);
-        EXPECT_EQ(g.s->ManSpriteRow, 0);
+        EXPECT_EQ(g.s->ManSpriteRow, kManFallingStrip);
     }
     EXPECT_EQ(frames, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 1, 2}));
 }
@@ -26,24 +26,24 @@ TEST(ManAnimationStrips, RopeStripsBySideAndSixFrames) {
     for (int i = 0; i < 7; ++i) {
         g.tick(Command::Right);
         frames.push_back(g.s->ManFrame);
-        EXPECT_EQ(g.s->ManSpriteRow, 138);
+        EXPECT_EQ(g.s->ManSpriteRow, kManRopeRightStrip);
     }
     EXPECT_EQ(frames, (std::vector<int>{1, 2, 3, 4, 5, 6, 1}));
     g.tick(Command::Left);
-    EXPECT_EQ(g.s->ManSpriteRow, 161);
+    EXPECT_EQ(g.s->ManSpriteRow, kManRopeLeftStrip);
     g.tick(Command::Stop);
-    EXPECT_EQ(g.s->ManSpriteRow, 161);  // still facing left on the rope
+    EXPECT_EQ(g.s->ManSpriteRow, kManRopeLeftStrip);  // still facing left on the rope
 }
 
 TEST(ManAnimationStrips, FirePoseFacesTheBurntSide) {
     Game g(makeLevel({"", "  M      $", "##########"}));
     g.tick(Command::Right);
     g.tick(Command::Fire);
-    EXPECT_EQ(g.s->ManSpriteRow, 184);
+    EXPECT_EQ(g.s->ManSpriteRow, kManStandStrip);
     EXPECT_EQ(g.s->ManFrame, 1);
     g.tick(Command::Left);
     g.tick(Command::Fire);
-    EXPECT_EQ(g.s->ManSpriteRow, 184);
+    EXPECT_EQ(g.s->ManSpriteRow, kManStandStrip);
     EXPECT_EQ(g.s->ManFrame, 2);
     EXPECT_EQ(g.s->ManFacing, Facing::FireLeft);
 }
@@ -52,18 +52,18 @@ TEST(ManAnimationStrips, WalkingIntoAWallStandsAndClimbingUsesTheLadderStrip) {
     Game g(makeLevel({"", " MS  H    $", "SSSSSHSSSSS"}));
     g.tick(Command::Right);
     EXPECT_EQ(g.man(), std::make_pair(20, 20));
-    EXPECT_EQ(g.s->ManSpriteRow, 184);
+    EXPECT_EQ(g.s->ManSpriteRow, kManStandStrip);
     EXPECT_EQ(g.s->ManFrame, 1);
     g.tick(Command::Left);
     g.tick(Command::Right);  // back at x 20, against the wall again
-    EXPECT_EQ(g.s->ManSpriteRow, 184);
+    EXPECT_EQ(g.s->ManSpriteRow, kManStandStrip);
 
     Game h(makeLevel({"", "     H    $", "SSSSSHSSSSS", "     H", "SSSSSSSSSSS"}));
     h.s->ManX = 100;
     h.s->ManY = 20;
     h.tick(Command::Down);
     EXPECT_EQ(h.s->ManY, 24);
-    EXPECT_EQ(h.s->ManSpriteRow, 207);
+    EXPECT_EQ(h.s->ManSpriteRow, kManClimbStrip);
 }
 
 TEST(ShetsAnimationStrips, AFallingDevilCyclesFramesTwoToEight) {
@@ -72,7 +72,7 @@ TEST(ShetsAnimationStrips, AFallingDevilCyclesFramesTwoToEight) {
     for (int i = 0; i < 10; ++i) {
         g.tick(Command::Stop);
         frames.push_back(g.s->ShetsFrame[0]);
-        EXPECT_EQ(g.s->ShetsSpriteRow[0], 253);
+        EXPECT_EQ(g.s->ShetsSpriteRow[0], kShetsFallingStrip);
     }
     EXPECT_EQ(frames, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 2, 3}));
 }
@@ -80,13 +80,13 @@ TEST(ShetsAnimationStrips, AFallingDevilCyclesFramesTwoToEight) {
 TEST(ShetsAnimationStrips, WalkingAndBlockedDevils) {
     Game g(makeLevel({"", "M    D", "SSSSSSSSSS", "   $"}));
     g.tick(Command::Stop);
-    EXPECT_EQ(g.s->ShetsSpriteRow[0], 299);
+    EXPECT_EQ(g.s->ShetsSpriteRow[0], kShetsLeftStrip);
     EXPECT_EQ(g.s->ShetsFacing[0], Facing::Left);
     // A wall between it and the man: blocked pose facing left.
     Game h(makeLevel({"", "M   SD", "SSSSSSSSSS", "   $"}));
     h.tick(Command::Stop);
     EXPECT_EQ(h.devil(0), std::make_pair(100, 20));
-    EXPECT_EQ(h.s->ShetsSpriteRow[0], 368);
+    EXPECT_EQ(h.s->ShetsSpriteRow[0], kShetsBlockedStrip);
     EXPECT_EQ(h.s->ShetsFrame[0], 2);
 }
 
@@ -96,8 +96,8 @@ TEST(ShetsAnimationStrips, ADevilThatNeverMovedStillLooksLikeADevil) {
     Game g(makeLevel({"     M", "SSSSSSSS", "     D", "SSSSSSSS", "   $"}));
     g.ticks(Command::Stop, 3);
     EXPECT_EQ(g.devil(0), std::make_pair(100, 40));
-    EXPECT_GE(g.s->ShetsSpriteRow[0], 253);
+    EXPECT_GE(g.s->ShetsSpriteRow[0], kFirstShetsStrip);
     EXPECT_EQ(g.s->ShetsFrame[0], 1);
     // And the man before his first move stands rather than falls.
-    EXPECT_EQ(g.s->ManSpriteRow, 184);
+    EXPECT_EQ(g.s->ManSpriteRow, kManStandStrip);
 }

@@ -20,7 +20,7 @@ TEST(Treasure, TheLastOneOpensTheDoorWithItsOwnSound) {
     EXPECT_EQ(g.host.takenKlads, (std::vector<std::pair<int, int>>{{1, 3}, {1, 5}}));
     EXPECT_EQ(g.host.kladsAtTake, (std::vector<int>{1, 0}));  // the label is refreshed after the count
     EXPECT_EQ(g.s->KladsLeft, 0);
-    EXPECT_EQ(g.s->cellState(1, 10), 60);
+    EXPECT_EQ(g.s->cellState(1, 10), kExitDoorStates.first);
 }
 
 TEST(Treasure, TakenWhileFallingThroughItsCell) {
@@ -90,7 +90,7 @@ TEST(Death, FallingOutOfTheArenaCostsALife) {
     g.tick(Command::Stop);
     ASSERT_TRUE(g.s->ManFalling);
     g.ticks(Command::Stop, 14);
-    EXPECT_EQ(g.s->ManY, 476);
+    EXPECT_EQ(g.s->ManY, kFallOutY - 4);
     g.tick(Command::Stop);
     EXPECT_EQ(g.man(), std::make_pair(0, 0));
     EXPECT_FALSE(g.s->ManFalling);

@@ -37,7 +37,7 @@ TEST(ManBurning, BurnsTheBrickBelowOnTheFacedSideAndWalksIntoTheHoleAtDxZero) {
     g.tick(Command::Fire);
     ASSERT_EQ(g.host.burnt, (std::vector<std::pair<int, int>>{{2, 1}}));
     EXPECT_EQ(g.s->cell(2, 1), Empty);
-    EXPECT_EQ(g.s->cellState(2, 1), 1);
+    EXPECT_EQ(g.s->cellState(2, 1), kHoleStates.first);
     EXPECT_EQ(g.host.sounds, std::vector<std::string>{"Fire"});
 
     // Over the hole but off its column he keeps walking.
@@ -210,12 +210,12 @@ TEST(ManAnimation, WalkingCyclesTwelveFramesAndStoppingShowsFrameOne) {
     for (int i = 0; i < 13; ++i) {
         g.tick(Command::Right);
         frames.push_back(g.s->ManFrame);
-        EXPECT_EQ(g.s->ManSpriteRow, 23);
+        EXPECT_EQ(g.s->ManSpriteRow, kManRightStrip);
     }
     // ManFrame starts at 0 in a fresh state.
     EXPECT_EQ(frames, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 1}));
     g.tick(Command::Left);
-    EXPECT_EQ(g.s->ManSpriteRow, 46);
+    EXPECT_EQ(g.s->ManSpriteRow, kManLeftStrip);
     g.tick(Command::Stop);
     EXPECT_EQ(g.s->ManFrame, 1);
 }

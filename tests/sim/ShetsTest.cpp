@@ -100,7 +100,7 @@ TEST(ShetsTrap, ATrappedDevilDiesWhenTheBrickGrowsBackAndReturnsAtTheDoor) {
     g.ticks(Command::Right, 5);
     EXPECT_EQ(g.man(), std::make_pair(80, 20));
 
-    for (int i = 0; i < 18; ++i) KirpTick(*g.s, g.host);
+    for (int i = 0; i < kHoleStates.frames(); ++i) KirpTick(*g.s, g.host);
     ASSERT_EQ(g.s->cell(2, 3), Kirp);
     g.host.sounds.clear();
     g.host.restores.clear();
@@ -119,11 +119,11 @@ TEST(ShetsTrap, AnOldHoleNoLongerCarriesTheMan) {
     g.s->ShetsX[0] = 40;
     g.s->ShetsY[0] = 40;
     g.s->setCell(2, 2, Empty);
-    g.s->setCellState(2, 2, 16);
+    g.s->setCellState(2, 2, kHoleCarriesHeadLast);
     g.s->ManY = 20;
     g.tick(Command::Stop);
     EXPECT_FALSE(g.s->ManFalling);
-    g.s->setCellState(2, 2, 17);
+    g.s->setCellState(2, 2, kHoleCarriesHeadLast + 1);
     g.tick(Command::Stop);
     EXPECT_TRUE(g.s->ManFalling);
 }
@@ -183,7 +183,7 @@ TEST(ShetsFall, ADevilFallingOutOfTheArenaComesBackAtTheDoor) {
     g.tick(Command::Stop);
     EXPECT_TRUE(g.s->ShetsFalling[0]);
     g.ticks(Command::Stop, 29);
-    EXPECT_EQ(g.devil(0), std::make_pair(100, 478));
+    EXPECT_EQ(g.devil(0), std::make_pair(100, kFallOutY - 2));
     EXPECT_TRUE(g.host.sounds.empty());
     g.tick(Command::Stop);
     EXPECT_EQ(g.host.sounds, std::vector<std::string>{"ShetsAlive"});

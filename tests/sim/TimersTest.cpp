@@ -8,16 +8,16 @@ using namespace tamb::test;
 
 TEST(KirpTimer, AHoleShowsEighteenFramesThenIsABrickAgain) {
     Game g(makeLevel({"", " M  $"}));
-    g.s->setCellState(3, 4, 1);
+    g.s->setCellState(3, 4, kHoleStates.first);
     g.s->Command = Command::Stop;
     for (int i = 0; i < 17; ++i) KirpTick(*g.s, g.host);
-    EXPECT_EQ(g.s->cellState(3, 4), 18);
+    EXPECT_EQ(g.s->cellState(3, 4), kHoleStates.last);
     EXPECT_EQ(g.s->cell(3, 4), Empty);
     KirpTick(*g.s, g.host);
-    EXPECT_EQ(g.s->cellState(3, 4), 0);
+    EXPECT_EQ(g.s->cellState(3, 4), kNoCellState);
     EXPECT_EQ(g.s->cell(3, 4), Kirp);
     ASSERT_EQ(g.host.regrowth.size(), 18u);
-    for (int v = 1; v <= 18; ++v) {
+    for (int v = kHoleStates.first; v <= kHoleStates.last; ++v) {
         EXPECT_EQ(g.host.regrowth[v - 1].v, v);
         EXPECT_EQ(g.host.regrowth[v - 1].row, 3);
         EXPECT_EQ(g.host.regrowth[v - 1].col, 4);
@@ -34,7 +34,7 @@ TEST(KirpTimer, PauseFreezesRegrowthButNotOtherAnimations) {
     EXPECT_EQ(g.s->cellState(3, 4), 5);
     EXPECT_TRUE(g.host.regrowth.empty());
     EXPECT_FALSE(AnimationTick(*g.s));
-    EXPECT_EQ(g.s->cellState(1, 4), 21);
+    EXPECT_EQ(g.s->cellState(1, 4), kGlitterStates.first + 1);
     g.s->Command = Command::Stop;
     KirpTick(*g.s, g.host);
     EXPECT_EQ(g.s->cellState(3, 4), 6);
@@ -42,8 +42,12 @@ TEST(KirpTimer, PauseFreezesRegrowthButNotOtherAnimations) {
 
 TEST(AnimationTimer, CyclesTreasureWaterAndDoorFrames) {
     Game g(makeLevel({""}));
-    const int values[] = {20, 30, 40, 55, 60, 63, 7, 0, 19, 31};
-    const int expected[] = {21, 20, 41, 40, 61, 60, 7, 0, 19, 31};
+    const auto [g0, g1] = kGlitterStates;
+    const auto [w0, w1] = kWaterStates;
+    const auto [d0, d1] = kExitDoorStates;
+    // Each range steps on and wraps; holes and values between the ranges stay.
+    const int values[] = {g0, g1, w0, w1, d0, d1, 7, kNoCellState, kHoleRegrown, g1 + 1};
+    const int expected[] = {g0 + 1, g0, w0 + 1, w0, d0 + 1, d0, 7, kNoCellState, kHoleRegrown, g1 + 1};
     for (int i = 0; i < 10; ++i) g.s->setCellState(5, i, values[i]);
     EXPECT_FALSE(AnimationTick(*g.s));
     for (int i = 0; i < 10; ++i) EXPECT_EQ(g.s->cellState(5, i), expected[i]) << values[i];
@@ -54,7 +58,7 @@ TEST(AnimationTimer, ReportsTheEndOfAGameAndLeavesTheFrames) {
         Game g(makeLevel({"", " M  $"}));
         g.s->GameResult = r;
         EXPECT_TRUE(AnimationTick(*g.s));
-        EXPECT_EQ(g.s->cellState(1, 4), 20);
+        EXPECT_EQ(g.s->cellState(1, 4), kGlitterStates.first);
     }
 }
 
@@ -88,10 +92,10 @@ TEST(LevelSetup, FillsTheStateFromTheLevel) {
     EXPECT_FALSE(s->ManFalling);
     EXPECT_EQ(s->Command, Command::Stop);
     EXPECT_EQ(s->GameResult, GameResult::Normal);
-    EXPECT_EQ(s->cellState(1, 5), 20);
-    EXPECT_EQ(s->cellState(2, 3), 20);
-    EXPECT_EQ(s->cellState(1, 3), 40);
-    EXPECT_EQ(s->cellState(10, 10), 0);  // no regrowth carries over
+    EXPECT_EQ(s->cellState(1, 5), kGlitterStates.first);
+    EXPECT_EQ(s->cellState(2, 3), kGlitterStates.first);
+    EXPECT_EQ(s->cellState(1, 3), kWaterStates.first);
+    EXPECT_EQ(s->cellState(10, 10), kNoCellState);  // no regrowth carries over
     EXPECT_EQ(s->ManFacing, Facing::Left);  // the man's pose carries over
 }
 

@@ -19,27 +19,27 @@ Bitmap makeTestSpriteSheet() {
     Bitmap sheet(360, 434);
     sheet.fill(0);
     // The whole rows and columns next to the 19-pixel tiles first.
-    sheet.fillRect(QRect(19, 92, 1, 20), kStrayColour);
-    for (int v = 1; v <= 18; ++v) sheet.fillRect(sprites::regrowthFrame(v), regrowthColour(v));
-    for (int s = 20; s <= 30; ++s) sheet.fillRect(*sprites::animatedFrame(s), frameColour(s));
-    for (int s = 40; s <= 55; ++s) sheet.fillRect(*sprites::animatedFrame(s), frameColour(s));
-    for (int s = 60; s <= 63; ++s) sheet.fillRect(*sprites::animatedFrame(s), frameColour(s));
+    sheet.fillRect(QRect(19, kTileStrip, 1, kStripHeight), kStrayColour);
+    for (int v = kHoleStates.first; v <= kHoleStates.last; ++v)
+        sheet.fillRect(sprites::regrowthFrame(v), regrowthColour(v));
+    for (const CellStateRange& range : {kGlitterStates, kWaterStates, kExitDoorStates})
+        for (int s = range.first; s <= range.last; ++s) sheet.fillRect(*sprites::animatedFrame(s), frameColour(s));
     for (int32_t code : std::initializer_list<int32_t>{Klad, Water, ToRight, ToLeft, Kol, Gum, DownWater, Stairs, Roupe, SuperKirp, Balka, BoundVert,
                          BoundHor, int32_t(ManDoor), int32_t(ShetsDoor)})
         sheet.fillRect(*sprites::staticTile(code), tileColour(code));
-    // Kirp's tile is regrowth frame 18; give it the brick's colour.
-    sheet.fillRect(sprites::regrowthFrame(18), tileColour(Kirp));
+    // Kirp's tile is the whole brick's regrowth frame; give it the brick's colour.
+    sheet.fillRect(sprites::regrowthFrame(kWholeBrickFrame), tileColour(Kirp));
     // Klad's and Water's 19-pixel tiles overlap the first animation frame,
     // whose last column (and water's last row) then differs.
-    sheet.fillRect(QRect(19, 115, 1, 20), kStrayColour);
-    sheet.fillRect(QRect(19, 230, 1, 20), kStrayColour);
-    sheet.fillRect(QRect(0, 249, 20, 1), kStrayColour);
+    sheet.fillRect(QRect(19, kGlitterStrip, 1, kStripHeight), kStrayColour);
+    sheet.fillRect(QRect(19, kWaterStrip, 1, kStripHeight), kStrayColour);
+    sheet.fillRect(QRect(0, kWaterStrip + kStripHeight - 1, kFrameWidth, 1), kStrayColour);
     sheet.fillRect(sprites::blankPatch(), kBlankColour);
     // Figures: a red square in every man and devil frame.
-    for (int row : {0, 23, 46, 138, 161, 184, 207, 253, 276, 299, 322, 345, 368, 391}) {
+    for (int row : kFigureStrips) {
         for (int frame = 1; frame <= 12; ++frame) {
             const QRect r = sprites::figureFrame(frame, row);
-            if (row == 0 && r.right() >= 290) continue;  // leave the blank patch alone
+            if (r.intersects(sprites::blankPatch())) continue;  // leave the blank patch alone
             sheet.fillRect(r, 0);
             sheet.fillRect(r.adjusted(4, 4, -4, -4), kFigureColour);
         }

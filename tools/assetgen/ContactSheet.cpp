@@ -10,7 +10,9 @@
 #include <iterator>
 #include <vector>
 
+#include "CellStates.h"
 #include "ImageFiles.h"
+#include "SpriteStrips.h"
 #include "TextSource.h"
 
 namespace tamb::assetgen {
@@ -67,26 +69,29 @@ QImage demoScene(const QImage& sheet) {
         "|..^^^..>>.....wwW.|",
         "|SSSSSSSGGGGGSSSSSS|",
     };
-    auto tile = [](char c) -> QRect {
+    // Frame n (from 1) of a strip, and the tiles of the tile strip.
+    const auto frame = [](int strip, int n) { return QRect(kFrameWidth * (n - 1), strip, kFrameWidth, kStripHeight); };
+    const auto slot = [&](TileSlot s) { return frame(kTileStrip, s + 1); };
+    auto tile = [&](char c) -> QRect {
         switch (c) {
-        case 'B': return QRect(340, 69, 20, 20);
-        case 'o': return QRect(100, 69, 20, 20);
-        case 'S': return QRect(60, 92, 20, 20);
-        case 'G': return QRect(40, 92, 20, 20);
-        case 'H': return QRect(0, 92, 19, 20);
-        case '-': return QRect(20, 92, 20, 20);
-        case '$': return QRect(0, 115, 19, 20);
-        case 'w': return QRect(100, 230, 20, 20);
-        case 'W': return QRect(320, 230, 20, 20);
-        case '^': return QRect(240, 92, 20, 20);
-        case 'g': return QRect(220, 92, 20, 20);
-        case '>': return QRect(180, 92, 20, 20);
-        case '<': return QRect(200, 92, 20, 20);
-        case 'M': return QRect(80, 92, 20, 20);
-        case 'D': return QRect(100, 92, 20, 20);
-        case 'E': return QRect(40, 414, 20, 20);
-        case '|': return QRect(120, 92, 20, 20);
-        case '=': return QRect(140, 92, 20, 20);
+        case 'B': return frame(kRegrowthStrip, kWholeBrickFrame);
+        case 'o': return frame(kRegrowthStrip, 6);
+        case 'S': return slot(SuperKirpSlot);
+        case 'G': return slot(BalkaSlot);
+        case 'H': return slot(StairsSlot).adjusted(0, 0, -1, 0);
+        case '-': return slot(RoupeSlot);
+        case '$': return frame(kGlitterStrip, 1).adjusted(0, 0, -1, 0);
+        case 'w': return frame(kWaterStrip, 6);
+        case 'W': return frame(kWaterStrip, kDownWaterColumn + 1);
+        case '^': return slot(KolSlot);
+        case 'g': return slot(GumSlot);
+        case '>': return slot(ToRightSlot);
+        case '<': return slot(ToLeftSlot);
+        case 'M': return slot(ManDoorSlot);
+        case 'D': return slot(ShetsDoorSlot);
+        case 'E': return frame(kExitDoorStrip, 3);
+        case '|': return slot(BoundVertSlot);
+        case '=': return slot(BoundHorSlot);
         default: return QRect();
         }
     };
@@ -99,15 +104,19 @@ QImage demoScene(const QImage& sheet) {
             if (const QRect src = tile(kMap[r][c]); src.isValid()) p.drawImage(QRect(c * 20, r * 20, 20, 20), sheet, src);
     p.end();
     const struct {
-        int x, y, sx, sy;
+        int x, y, frame, strip;
     } figures[] = {
-        {120, 100, 0, 184},  {200, 20, 20, 138},  {100, 60, 40, 207}, {260, 60, 60, 276},
-        {240, 100, 20, 391}, {140, 120, 60, 253}, {320, 100, 80, 299}, {40, 20, 100, 23},
+        {120, 100, 1, kManStandStrip},    {200, 20, 2, kManRopeRightStrip},   {100, 60, 3, kManClimbStrip},
+        {260, 60, 4, kShetsRightStrip},   {240, 100, 2, kShetsClimbStrip},    {140, 120, 4, kShetsFallingStrip},
+        {320, 100, 5, kShetsLeftStrip},   {40, 20, 6, kManRightStrip},
     };
-    for (const auto& f : figures)
+    for (const auto& f : figures) {
+        const QPoint from = frame(f.strip, f.frame).topLeft();
         for (int y = 0; y < 20; ++y)
             for (int x = 0; x < 20; ++x)
-                scene.setPixel(f.x + x, f.y + y, scene.pixel(f.x + x, f.y + y) | sheet.pixel(f.sx + x, f.sy + y));
+                scene.setPixel(f.x + x, f.y + y,
+                               scene.pixel(f.x + x, f.y + y) | sheet.pixel(from.x() + x, from.y() + y));
+    }
     return scene;
 }
 

@@ -92,7 +92,7 @@ public:
         if (name == "hole") {
             int holes = 0;
             for (int i = 0; i < kRows * kCols; ++i)
-                if (s.CellStates[i] >= 1 && s.CellStates[i] <= 18) ++holes;
+                if (isHoleState(s.CellStates[i])) ++holes;
             return holes;
         }
         if (name.size() >= 3 && name[0] == 'd') {

@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
         painter.drawFigures(*state);
         arena.setCopyMode(tamb::Bitmap::CopyMode::SourceCopy);
         arena.copyRect(QRect(state->OutDoorX, state->OutDoorY, tamb::kCellSize, tamb::kCellSize), sheet,
-                       *tamb::sprites::animatedFrame(60));
+                       *tamb::sprites::animatedFrame(tamb::kExitDoorStates.first));
 
         if (!arena.image().save(QString::fromLocal8Bit(argv[2]), "PNG")) {
             std::cerr << "tamb-render: cannot write " << argv[2] << "\n";
