@@ -159,29 +159,16 @@ TEST_F(LevelSetupTest, ABadFieldNamesTheFileAndStartsNothing) {
 TEST_F(LevelSetupTest, TheBrickTimerDrawsRegrowthAndTheAnimationTimerBeginsTheNextLevel) {
     mainForm->SetLevel();
     mainForm->Kirp->stop();
-<<<<<<< HEAD
     ctx().state.setCell(20, 7, Empty);
-    ctx().state.setCellState(20, 7, 18);
+    ctx().state.setCellState(20, 7, kHoleStates.last);
     mainForm->KirpTimer();
     EXPECT_EQ(ctx().pictures.ArenaBitmap.pixel(150, 405), test::tileColour(Kirp) | 0xff000000u);
     EXPECT_EQ(ctx().state.cell(20, 7), Kirp);
-    EXPECT_EQ(ctx().state.cellState(20, 7), 0);
+    EXPECT_EQ(ctx().state.cellState(20, 7), kNoCellState);
 
-    ctx().state.setCellState(19, 10, 30);
+    ctx().state.setCellState(19, 10, kGlitterStates.last);
     mainForm->AnimationTimerTimer();
-    EXPECT_EQ(ctx().state.cellState(19, 10), 20);
-=======
-    ctx.state.setCell(20, 7, Empty);
-    ctx.state.setCellState(20, 7, kHoleStates.last);
-    mainForm->KirpTimer();
-    EXPECT_EQ(mainForm->ArenaBitmap.pixel(150, 405), test::tileColour(Kirp) | 0xff000000u);
-    EXPECT_EQ(ctx.state.cell(20, 7), Kirp);
-    EXPECT_EQ(ctx.state.cellState(20, 7), kNoCellState);
-
-    ctx.state.setCellState(19, 10, kGlitterStates.last);
-    mainForm->AnimationTimerTimer();
-    EXPECT_EQ(ctx.state.cellState(19, 10), kGlitterStates.first);
->>>>>>> names
+    EXPECT_EQ(ctx().state.cellState(19, 10), kGlitterStates.first);
 
     LevelSpec second = test::simpleLevel();
     second.set(10, 10, SuperKirp);
@@ -209,19 +196,11 @@ TEST_F(LevelSetupTest, TheScreenHostDrawsTheGamesRequests) {
     ctx().state.Lives = 2;
     host.livesLabelUpdate(ctx().state);
     EXPECT_EQ(mainForm->LivesLabel->text(), QStringLiteral("Жизней: 2"));
-<<<<<<< HEAD
     ctx().state.ManX = 200;
     ctx().state.ManY = 300;
     ctx().state.ManFrame = 1;
-    ctx().state.ManSpriteRow = 184;
+    ctx().state.ManSpriteRow = kManStandStrip;
     host.drawScene(ctx().state);
-=======
-    ctx.state.ManX = 200;
-    ctx.state.ManY = 300;
-    ctx.state.ManFrame = 1;
-    ctx.state.ManSpriteRow = kManStandStrip;
-    host.drawScene(ctx.state);
->>>>>>> names
     EXPECT_EQ(mainForm->Arena->bitmap().pixel(210, 310), test::kFigureColour);
     ctx().state.RedrawX = 200;
     ctx().state.RedrawY = 300;
