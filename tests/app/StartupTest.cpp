@@ -126,6 +126,36 @@ TEST_F(StartupTest, NewGameFromTheMenuSetsUpTheLevelBehindThePreparationScreen) 
     EXPECT_TRUE(glitterFrame);
 }
 
+// The way out with a game running: the devil stands in water at its door
+// and comes back to it every tick, so each tick plays a sound through the
+// data holder and draws on the game screen while the forms are destroyed.
+TEST_F(StartupTest, EndingWithAGameRunningStopsItBeforeAnyFormGoes) {
+    writeGameFolder();
+    test::LevelSpec level = test::simpleLevel();
+    for (int col = 23; col <= 27; ++col) level.set(19, col, Water);
+    level.shets = {{25, 19}};
+    level.shetsDoor = {25, 19};
+    test::writeLevel(dir.path(), 1, level);
+    for (int run = 0; run < 3; ++run) {
+        createForms();
+        mainForm->setUpScreen();
+        ctx().state.LevelNumber = 1;
+        mainForm->SetLevel();
+        ASSERT_FALSE(mainForm->ManThread.isNull());
+        ASSERT_TRUE(QTest::qWaitFor([this] { return audio->log().count(QStringLiteral("oneshot ") +
+                                                                         dir.path() + "/Sound/Laugh2.wav") >= 5; },
+                                    5000));
+        bool threadGoneFirst = false;
+        TMainForm* main = mainForm;
+        QObject::connect(dataForm, &QObject::destroyed, [&] { threadGoneFirst = main->ManThread.isNull(); });
+        destroyForms();
+        EXPECT_TRUE(threadGoneFirst) << "the data holder went while the game still played through it";
+        // Whatever the game posted last finds no form and does nothing.
+        QCoreApplication::processEvents();
+    }
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
 TEST(InterfaceScale, TheLargestWholeFactorThatFits) {
     EXPECT_EQ(interfaceScaleFor(1024, 768), 1);
     EXPECT_EQ(interfaceScaleFor(1283, 964), 1);

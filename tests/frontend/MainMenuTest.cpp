@@ -192,7 +192,7 @@ TEST_F(MainMenuTest, MenuLooksRightAfterTheAnimation) {
     runAnimation();
     moveOver(menuForm->EditorButton);
     const QImage shot = menuForm->grab().toImage();
-    shot.save(QStringLiteral("/tmp/frontend_menu.png"));
+    shot.save(screenshotPath(QStringLiteral("frontend_menu.png")));
     ASSERT_EQ(shot.size(), QSize(642, 482));
     EXPECT_EQ(QColor(shot.pixel(20, 300)), QColor(Qt::black));
     // The lamps of the Editor button are lit: something bright at their centre.

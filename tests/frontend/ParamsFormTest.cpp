@@ -161,7 +161,7 @@ TEST_F(ParamsFormTest, DialogLooksRight) {
     paramsForm->GameSpeed->setValue(60);
     paramsForm->show();
     const QImage shot = paramsForm->grab().toImage();
-    shot.save(QStringLiteral("/tmp/frontend_options.png"));
+    shot.save(screenshotPath(QStringLiteral("frontend_options.png")));
     ASSERT_EQ(shot.size(), QSize(304, 225));
     // The gauge: lime inside the pie's filled part, blue in the rest.
     const QPoint gauge = paramsForm->GameSpeed->geometry().center();

@@ -125,7 +125,7 @@ TEST_F(PasswordBarTest, OpenBarWithTheGamePicture) {
     openBar();
     QTest::keyClicks(menuForm->PasswordEdit, QStringLiteral("Tamb"));
     const QImage shot = menuForm->grab().toImage();
-    shot.save(QStringLiteral("/tmp/frontend_password_bar.png"));
+    shot.save(screenshotPath(QStringLiteral("frontend_password_bar.png")));
     // The bar's picture fills its place at the right edge.
     const QRect bar = menuForm->PasswordImage->geometry();
     EXPECT_EQ(shot.pixel(bar.left() + 2, bar.bottom() - 2), ctx().pictures.PasswordScene.pixel(2, bar.height() - 3));

@@ -243,7 +243,7 @@ TEST_F(EditorTest, ScreenshotOfALoadedLevel) {
     // The preview and the black background come through the real painting.
     EXPECT_EQ(shot.pixel(0, 0), qRgb(0, 0, 0));
     EXPECT_EQ(shot.pixel(16 * 20 + 10, 10 * 20 + 10), ctx().pictures.SpriteSheet.pixel(10, 10));
-    const QString out = QDir::tempPath() + QStringLiteral("/tamb_editor_screenshot.png");
+    const QString out = screenshotPath(QStringLiteral("editor.png"));
     EXPECT_TRUE(shot.save(out));
 }
 

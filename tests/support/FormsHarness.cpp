@@ -1,5 +1,6 @@
 #include "FormsHarness.h"
 
+#include <QDir>
 #include <QTimer>
 
 #include "TestGameFolder.h"
@@ -62,6 +63,12 @@ void FormsTest::recordMenuSounds() {
 void FormsTest::writeGameFolder() {
     writeGraphics(dir.path());
     writeAllSounds(dir.path());
+}
+
+QString screenshotPath(const QString& name) {
+    const QString folder = QStringLiteral(TAMB_SHOTS_DIR);
+    QDir().mkpath(folder);
+    return folder + QLatin1Char('/') + name;
 }
 
 void MenuCloser::arm() {

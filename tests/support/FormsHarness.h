@@ -71,6 +71,10 @@ protected:
     QStringList sounds;
 };
 
+// Where a test keeps a screenshot for people to look at: the build tree's
+// shots/ folder (made when missing).
+QString screenshotPath(const QString& name);
+
 // Closes a modal form (the menu) once it shows, first running `onShown`
 // to look at the game or to choose for the player.
 struct MenuCloser {
