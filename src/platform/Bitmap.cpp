@@ -36,7 +36,8 @@ qint64 bmpSizeNeeded(const QByteArray& b) {
         width = u16At(b, 18);
         height = u16At(b, 20);
         bits = u16At(b, 24);
-    } else if (infoSize >= 40) {
+    } else if (infoSize == 40 || infoSize == 52 || infoSize == 56 || infoSize == 64 || infoSize == 108 ||
+               infoSize == 124) {
         if (b.size() < kFileHeader + 40) return kFileHeader + 40;
         width = static_cast<qint32>(u32At(b, 18));
         height = static_cast<qint32>(u32At(b, 22));
