@@ -200,7 +200,15 @@ void write(const QString& fileName, const QStringList& lines) {
         f.cancelWriting();
         throw TambError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, failureCause(errorNumber)));
     };
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) fail(errno);
+    errno = 0;
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        // The library leaves the system's reason in errno; where it has
+        // none, its own words serve.
+        const int openError = errno;
+        if (openError == 0)
+            throw TambError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, f.errorString()));
+        fail(openError);
+    }
     // Written through the descriptor, so the system's own reason for a short
     // write is at hand rather than only the library's summary of it.
     const int fd = f.handle();
