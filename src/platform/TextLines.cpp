@@ -105,6 +105,21 @@ private:
     bool afterCr_ = false;
 };
 
+// Why a file operation failed, in the player's words where the cause is a
+// common one.
+QString failureCause(int errorNumber) {
+    switch (errorNumber) {
+        case ENOSPC: return QStringLiteral("The disk is full.");
+        case EDQUOT: return QStringLiteral("The disk quota is used up.");
+        case EFBIG: return QStringLiteral("The file would be larger than the file size limit allows.");
+        case EACCES:
+        case EPERM: return QStringLiteral("Permission denied.");
+        case EROFS: return QStringLiteral("The disk is read-only.");
+        case ENOENT: return QStringLiteral("No such file or folder.");
+        default: return QString::fromLocal8Bit(std::strerror(errorNumber)) + u'.';
+    }
+}
+
 }  // namespace
 
 QString decode(const QByteArray& bytes) {
@@ -225,19 +240,6 @@ void write(const QString& fileName, const QStringList& lines) {
     if (::fsync(fd) != 0) fail(errno);
     if (!f.commit())
         throw TambError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, f.errorString()));
-}
-
-QString failureCause(int errorNumber) {
-    switch (errorNumber) {
-        case ENOSPC: return QStringLiteral("The disk is full.");
-        case EDQUOT: return QStringLiteral("The disk quota is used up.");
-        case EFBIG: return QStringLiteral("The file would be larger than the file size limit allows.");
-        case EACCES:
-        case EPERM: return QStringLiteral("Permission denied.");
-        case EROFS: return QStringLiteral("The disk is read-only.");
-        case ENOENT: return QStringLiteral("No such file or folder.");
-        default: return QString::fromLocal8Bit(std::strerror(errorNumber)) + u'.';
-    }
 }
 
 }  // namespace tamb::TextLines

@@ -43,8 +43,5 @@ QStringList readHead(const QString& fileName, qsizetype maxLines, qsizetype maxL
 // permission...).
 void write(const QString& fileName, const QStringList& lines);
 
-// Why a file operation failed, for an error number of the system.
-QString failureCause(int errorNumber);
-
 }  // namespace TextLines
 }  // namespace tamb

@@ -2,7 +2,6 @@
 // game reads, the bytes a message quotes, and the starts it refuses.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -146,14 +145,4 @@ TEST(LevelFile, AHugeFileReadsAsItsHead) {
     EXPECT_EQ(fromHead.shets, fromAll.shets);
     EXPECT_EQ(fromHead.man, fromAll.man);
     EXPECT_EQ(fromHead.outDoor, fromAll.outDoor);
-}
-
-TEST(LevelFile, ShippedLevelsLoad) {
-    const QDir levels(QStringLiteral(TAMB_LEVELS_DIR));
-    const QStringList files = levels.entryList({QStringLiteral("level*")}, QDir::Files);
-    ASSERT_GE(files.size(), 20);
-    for (const QString& name : files) {
-        const auto lines = TextLines::toBytes(TextLines::readHead(levels.filePath(name), kLevelFileLines, kLevelLineBytes));
-        EXPECT_EQ(errorOf(lines), "") << name.toStdString();
-    }
 }
