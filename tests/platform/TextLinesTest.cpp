@@ -1,11 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
-
-#include <csignal>
-#include <sys/resource.h>
 
 #include "TambError.h"
 #include "TextLines.h"
