@@ -50,11 +50,33 @@ def level_variants(name, data):
         yield name + "-objects-only", b"\r\n".join(lines[22:]) + b"\r\n"
 
 
+def damaged_level(name, data):
+    """Variants of one level for the faults the game once let through."""
+    lines = data.split(b"\r\n")
+    if lines and lines[-1] == b"":
+        lines.pop()
+    wall = list(lines)
+    wall[22] = b"0000"
+    wall[23] = b"00003100" + b"0021" + b"3121"
+    yield name + "-manonwall", b"\r\n".join(wall) + b"\r\n"
+    nul = list(lines)
+    nul[1] = nul[1][:4] + b"\x000" + nul[1][6:]
+    yield name + "-nul", b"\r\n".join(nul) + b"\r\n"
+    yield name + "-bom", b"\xef\xbb\xbf" + data
+    long = list(lines)
+    long[4] = long[4] + b"9" * 300
+    yield name + "-extralines", b"\r\n".join(long) + b"\r\n" + b"0123456789\r\n" * 300
+
+
 def main():
     shipped = sorted(p for p in LEVELS.glob("level*") if p.is_file() and p.suffix == "")
     for p in shipped:
         data = p.read_bytes()
         for n, v in level_variants(p.name, data):
+            put("game_level", n, v)
+            put("editor_level", n, v)
+    if shipped:
+        for n, v in damaged_level(shipped[0].name, shipped[0].read_bytes()):
             put("game_level", n, v)
             put("editor_level", n, v)
     put("game_level", "empty", b"")
@@ -87,6 +109,9 @@ def main():
         "nul": b"a\x00b\r\n\x00\r\n",
         "bad-utf8": b"\xff\xfe\r\n\xc3\r\n\xe2\x82\r\n",
         "bom": b"\xef\xbb\xbf1\r\n100\r\n",
+        "cp1251": "1\r\n100\r\n1\r\nуровень\r\n".encode("cp1251"),
+        "not-utf8-forms": b"\xc0\x80 \xed\xa0\x80 \xf4\x90\x80\x80 \xf0\x9f\x98\x80\r\n",
+        "noise-4k": bytes((i * 1103515245 + 12345) >> 16 & 0xFF for i in range(4096)),
     }
     for n, v in texts.items():
         put("text_lines", n, v)

@@ -3,6 +3,8 @@
 # each for a bounded time from the seed corpus in fuzz/corpus/.
 #   scripts/fuzz.sh [target...]       (default: every target)
 #   TAMB_FUZZ_SECONDS=60              time per target
+#   TAMB_FUZZ_MERGE=1                 afterwards merge what a clean run found
+#                                     into fuzz/corpus/<target> (to commit)
 # A crash fails the run; its input is kept in fuzz/regressions/<target>/,
 # which the replay tests of the normal build run from then on.
 set -euo pipefail
@@ -31,6 +33,13 @@ for t in "${TARGETS[@]}"; do
        -print_final_stats=1 -artifact_prefix="$artifacts/" "$work" "fuzz/corpus/$t" \
        >"$BUILD/work/$t.log" 2>&1; then
     grep -E "^(Done|stat::number_of_executed_units|stat::peak_rss_mb)" "$BUILD/work/$t.log" || true
+    grep -E "^#[0-9]+.*DONE" "$BUILD/work/$t.log" | tail -n 1 || true
+    if [ "${TAMB_FUZZ_MERGE:-0}" = 1 ]; then
+      # Only inputs that add coverage join the seed corpus.
+      "$BUILD/fuzz/fuzz_$t" -merge=1 -timeout=10 -rss_limit_mb=2048 "fuzz/corpus/$t" "$work" \
+        >"$BUILD/work/$t.merge.log" 2>&1
+      grep -E "MERGE-OUTER: [0-9]+ new files" "$BUILD/work/$t.merge.log" || true
+    fi
   else
     tail -n 40 "$BUILD/work/$t.log"
     mkdir -p "fuzz/regressions/$t"

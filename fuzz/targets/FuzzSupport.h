@@ -26,13 +26,32 @@ inline QByteArray bytesOf(const uint8_t* data, size_t size) {
     return QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
 }
 
-// A level file's lines as the game screen and the editor hand them to the
-// codec: read as text lines, each taken as UTF-8.
-inline std::vector<std::string> levelLines(const QByteArray& bytes) {
-    std::vector<std::string> out;
-    for (const QString& l : TextLines::split(bytes)) out.push_back(l.toStdString());
+// A plain byte-wise model of a file's lines, apart from the code under
+// test: CR LF, a lone CR or a lone LF ends a line; a last line without an
+// end still counts.
+inline std::vector<QByteArray> byteLines(const QByteArray& b) {
+    std::vector<QByteArray> out;
+    QByteArray cur;
+    bool open = false;
+    for (qsizetype i = 0; i < b.size(); ++i) {
+        const char c = b[i];
+        if (c == '\r' || c == '\n') {
+            out.push_back(cur);
+            cur.clear();
+            open = false;
+            if (c == '\r' && i + 1 < b.size() && b[i + 1] == '\n') ++i;
+        } else {
+            cur += c;
+            open = true;
+        }
+    }
+    if (open) out.push_back(cur);
     return out;
 }
+
+// A level file's lines as the editor hands them to the codec: the whole
+// file, each line its bytes.
+inline std::vector<std::string> levelLines(const QByteArray& bytes) { return TextLines::toBytes(TextLines::split(bytes)); }
 
 }  // namespace tamb::fuzz
 

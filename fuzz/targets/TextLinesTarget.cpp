@@ -1,7 +1,10 @@
-// The text-line reader and writer every data file goes through: splitting
-// follows the line ends (CR LF, lone LF, lone CR), joining ends every line
-// with CR LF, and a joined list splits back to itself.
+// The text-line reader and writer every data file goes through, against a
+// byte-wise model of the file: the lines end where the model says, each
+// line gives back exactly the bytes it was read from (any encoding), a
+// joined list is those bytes with CR LF after every line, and valid UTF-8
+// reads as the text it spells.
 #include <QStringDecoder>
+#include <algorithm>
 
 #include "FuzzSupport.h"
 
@@ -9,26 +12,18 @@ using namespace tamb;
 
 namespace {
 
-// Plain byte-wise model of the split: where the lines end and how long
-// each one is in bytes.
-std::vector<QByteArray> modelSplit(const QByteArray& b) {
-    std::vector<QByteArray> out;
-    QByteArray cur;
-    bool open = false;
-    for (qsizetype i = 0; i < b.size(); ++i) {
-        const char c = b[i];
-        if (c == '\r' || c == '\n') {
-            out.push_back(cur);
-            cur.clear();
-            open = false;
-            if (c == '\r' && i + 1 < b.size() && b[i + 1] == '\n') ++i;
-        } else {
-            cur += c;
-            open = true;
+bool isEscape(QChar c) { return c.unicode() >= 0xDC80 && c.unicode() <= 0xDCFF; }
+
+bool hasLoneSurrogate(const QString& s) {
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        const QChar c = s.at(i);
+        if (c.isHighSurrogate() && i + 1 < s.size() && s.at(i + 1).isLowSurrogate()) {
+            ++i;
+            continue;
         }
+        if (c.isSurrogate()) return true;
     }
-    if (open) out.push_back(cur);
-    return out;
+    return false;
 }
 
 }  // namespace
@@ -36,27 +31,48 @@ std::vector<QByteArray> modelSplit(const QByteArray& b) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes = fuzz::bytesOf(data, size);
     const QStringList lines = TextLines::split(bytes);
-    const std::vector<QByteArray> model = modelSplit(bytes);
+    const std::vector<QByteArray> model = fuzz::byteLines(bytes);
     FUZZ_CHECK(static_cast<size_t>(lines.size()) == model.size());
+
+    QByteArray expected;
     for (size_t i = 0; i < model.size(); ++i) {
         const QString& l = lines.at(static_cast<qsizetype>(i));
         FUZZ_CHECK(!l.contains(QLatin1Char('\r')) && !l.contains(QLatin1Char('\n')));
-        // Every byte counts, a byte-order mark too.
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-        FUZZ_CHECK(l == QString(utf8.decode(model[i])));
+        FUZZ_CHECK(TextLines::encode(l) == model[i]);
+        // Escapes stand for bytes that are no UTF-8, and only for those.
+        const bool escaped = std::any_of(l.begin(), l.end(), isEscape);
+        FUZZ_CHECK(escaped == !model[i].isValidUtf8());
+        if (!escaped) {
+            QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+            FUZZ_CHECK(l == QString(utf8.decode(model[i])));
+        }
+        expected += model[i] + "\r\n";
     }
 
     const QByteArray joined = TextLines::join(lines);
-    FUZZ_CHECK(joined.isEmpty() == lines.isEmpty());
-    FUZZ_CHECK(lines.isEmpty() || joined.endsWith("\r\n"));
+    FUZZ_CHECK(joined == expected);
     FUZZ_CHECK(TextLines::split(joined) == lines);
-    FUZZ_CHECK(TextLines::join(TextLines::split(joined)) == joined);
 
-    // Valid UTF-8 text keeps every byte: only its line ends become CR LF.
-    if (QString::fromUtf8(bytes).toUtf8() == bytes) {
-        QByteArray expected;
-        for (const QByteArray& m : model) expected += m + "\r\n";
-        FUZZ_CHECK(joined == expected);
+    // The head of the file, as the game reads a level: the first lines,
+    // each cut after a number of bytes.
+    if (size >= 2) {
+        const qsizetype maxLines = data[0] % 32;
+        const qsizetype maxBytes = data[1] % 80;
+        const QStringList head = TextLines::split(bytes, maxLines, maxBytes);
+        FUZZ_CHECK(head.size() == std::min<qsizetype>(maxLines, lines.size()));
+        for (qsizetype i = 0; i < head.size(); ++i)
+            FUZZ_CHECK(TextLines::encode(head.at(i)) == model[static_cast<size_t>(i)].left(maxBytes));
+    }
+
+    // Text the program makes itself (the input taken as UTF-16) is written
+    // as UTF-8 and reads back the same.
+    QString made;
+    for (size_t i = 0; i + 1 < size; i += 2) made += QChar(char16_t(data[i] | (data[i + 1] << 8)));
+    made.remove(QLatin1Char('\r'));
+    made.remove(QLatin1Char('\n'));
+    if (!made.isEmpty() && !hasLoneSurrogate(made)) {
+        FUZZ_CHECK(TextLines::join({made}) == made.toUtf8() + "\r\n");
+        FUZZ_CHECK(TextLines::split(TextLines::join({made})) == QStringList{made});
     }
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "Bitmap.h"
 
 #include <QFile>
+#include <QStringList>
 #include <algorithm>
 
 #include "TambError.h"
@@ -9,11 +10,88 @@ namespace tamb {
 
 Bitmap::Bitmap(int width, int height) : image_(width, height, QImage::Format_RGB32) { image_.fill(0xff000000u); }
 
-void Bitmap::loadFromFile(const QString& fileName) {
-    if (!QFile::exists(fileName)) throw TambError(QStringLiteral("Cannot open file \"%1\". No such file.").arg(fileName));
+namespace {
+
+quint32 u32At(const QByteArray& b, qsizetype at) {
+    quint32 v = 0;
+    for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<uchar>(b[at + i]);
+    return v;
+}
+quint16 u16At(const QByteArray& b, qsizetype at) {
+    return static_cast<quint16>(static_cast<uchar>(b[at]) | (static_cast<uchar>(b[at + 1]) << 8));
+}
+
+// The number of bytes a BMP file must have for the picture its headers
+// describe, or -1 when they describe none the reader knows. The picture
+// library pads a short file with black rows; the game refuses it.
+qint64 bmpSizeNeeded(const QByteArray& b) {
+    constexpr qsizetype kFileHeader = 14;
+    if (b.size() < kFileHeader + 4 || b[0] != 'B' || b[1] != 'M') return -1;
+    const quint32 fileSize = u32At(b, 2);
+    const quint32 pixelsAt = u32At(b, 10);
+    const quint32 infoSize = u32At(b, kFileHeader);
+    qint64 width = 0, height = 0, bits = 0, compression = 0, imageSize = 0;
+    if (infoSize == 12) {  // the old OS/2 header
+        if (b.size() < kFileHeader + 12) return kFileHeader + 12;
+        width = u16At(b, 18);
+        height = u16At(b, 20);
+        bits = u16At(b, 24);
+    } else if (infoSize == 40 || infoSize == 52 || infoSize == 56 || infoSize == 64 || infoSize == 108 ||
+               infoSize == 124) {
+        if (b.size() < kFileHeader + 40) return kFileHeader + 40;
+        width = static_cast<qint32>(u32At(b, 18));
+        height = static_cast<qint32>(u32At(b, 22));
+        bits = u16At(b, 28);
+        compression = u32At(b, 30);
+        imageSize = u32At(b, 34);
+    } else {
+        return -1;
+    }
+    if (height < 0) height = -height;  // rows stored top-down
+    if (width <= 0 || height <= 0) return -1;
+    constexpr quint32 kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3, kAlphaBitFields = 6;
+    if (compression == kRgb || compression == kBitFields || compression == kAlphaBitFields) {
+        const qint64 stride = (width * bits + 31) / 32 * 4;
+        return static_cast<qint64>(pixelsAt) + stride * height;
+    }
+    if (compression == kRle8 || compression == kRle4) {
+        if (imageSize > 0) return static_cast<qint64>(pixelsAt) + imageSize;
+        return std::max<qint64>(fileSize, static_cast<qint64>(pixelsAt) + 1);
+    }
+    return -1;
+}
+
+}  // namespace
+
+void Bitmap::loadFromFile(const QString& fileName, const PictureSize& allowed) {
+    QFile f(fileName);
+    if (!f.exists()) throw TambError(QStringLiteral("Cannot open file \"%1\". No such file.").arg(fileName));
+    if (!f.open(QIODevice::ReadOnly))
+        throw TambError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, f.errorString()));
+    const QByteArray bytes = f.readAll();
+    const qint64 needed = bmpSizeNeeded(bytes);
+    if (needed < 0)
+        throw TambError(QStringLiteral("Cannot load picture \"%1\": not a BMP picture.").arg(fileName));
+    if (bytes.size() < needed)
+        throw TambError(QStringLiteral("Cannot load picture \"%1\": the file is cut short (%2 bytes of %3).")
+                            .arg(fileName)
+                            .arg(bytes.size())
+                            .arg(needed));
     QImage loaded;
-    if (!loaded.load(fileName, "BMP") || loaded.isNull())
+    if (!loaded.loadFromData(bytes, "BMP") || loaded.isNull())
         throw TambError(QStringLiteral("Cannot load picture \"%1\": not a readable bitmap.").arg(fileName));
+    const int w = loaded.width(), h = loaded.height();
+    QStringList wrong;
+    if (w < allowed.minWidth) wrong << QStringLiteral("at least %1 pixels wide").arg(allowed.minWidth);
+    if (w > allowed.maxWidth) wrong << QStringLiteral("at most %1 pixels wide").arg(allowed.maxWidth);
+    if (h < allowed.minHeight) wrong << QStringLiteral("at least %1 pixels high").arg(allowed.minHeight);
+    if (h > allowed.maxHeight) wrong << QStringLiteral("at most %1 pixels high").arg(allowed.maxHeight);
+    if (!wrong.isEmpty())
+        throw TambError(QStringLiteral("Cannot use picture \"%1\": it is %2 by %3 pixels, and the game needs it %4.")
+                            .arg(fileName)
+                            .arg(w)
+                            .arg(h)
+                            .arg(wrong.join(QStringLiteral(" and "))));
     image_ = loaded.convertToFormat(QImage::Format_RGB32);
 }
 

@@ -2,12 +2,21 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <limits>
 
 namespace tamb {
 
 // Rectangle given as (left, top, right, bottom) with right and bottom
 // outside it, the way the game's tables write them.
 inline QRect ltrb(int left, int top, int right, int bottom) { return QRect(left, top, right - left, bottom - top); }
+
+// The sizes a picture file may have, in pixels, both ends included.
+struct PictureSize {
+    int minWidth = 1;
+    int minHeight = 1;
+    int maxWidth = std::numeric_limits<int>::max();
+    int maxHeight = std::numeric_limits<int>::max();
+};
 
 // A 32-bit RGB picture with the two copy modes the game draws with.
 // Every rectangle copy scales its source onto its destination (nearest
@@ -19,8 +28,10 @@ public:
     Bitmap() = default;
     Bitmap(int width, int height);
 
-    // Loads a BMP file; throws TambError naming the file when it cannot.
-    void loadFromFile(const QString& fileName);
+    // Loads a BMP file; throws TambError naming the file and what is wrong
+    // when it is missing, no BMP, shorter than its header says (a cut-off
+    // file is refused, never padded) or of a size outside allowed.
+    void loadFromFile(const QString& fileName, const PictureSize& allowed = {});
 
     bool isNull() const { return image_.isNull(); }
     int width() const { return image_.width(); }

@@ -1,5 +1,7 @@
 #include "TambApplication.h"
 
+#include <csignal>
+
 #include "ErrorReport.h"
 #include "TambError.h"
 
@@ -13,6 +15,9 @@ int& beforeStart(int& argc) {
     // cost less than the round trip to the X server that the shared-memory
     // path makes before every paint. A user's own setting wins.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
+    // A save past the file size limit must fail with an error the player
+    // sees (EFBIG), not end the program by the signal the system sends.
+    std::signal(SIGXFSZ, SIG_IGN);
     return argc;
 }
 

@@ -15,3 +15,24 @@ struct GamePictures {
 };
 
 }  // namespace tamb
+
+namespace tamb::pictures {
+
+// The two pictures the game screen loads from the graphics folder, and the
+// sizes it accepts for them. A picture outside them is refused when it is
+// loaded, so no level starts on a sheet that lacks tiles.
+
+// Every tile and frame lies inside 360 by 434 pixels (see SpriteLayout.h).
+inline constexpr const char* kSpriteSheetFile = "sprites.bmp";
+inline constexpr PictureSize kSpriteSheetSize{.minWidth = 360, .minHeight = 434};
+
+// The password bar is 185 pixels wide, and the menu draws it at top 216 of
+// its 482 pixels, so the picture must fill that width and fit below.
+inline constexpr const char* kPasswordSceneFile = "Password Scene Pic.bmp";
+inline constexpr int kPasswordBarWidth = 185;
+inline constexpr int kPasswordBarTop = 216;
+inline constexpr int kMenuHeight = 482;
+inline constexpr PictureSize kPasswordSceneSize{.minWidth = kPasswordBarWidth,
+                                                .maxHeight = kMenuHeight - kPasswordBarTop};
+
+}  // namespace tamb::pictures

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+#include <QFile>
+#include <QTemporaryDir>
+
 #include "Bitmap.h"
+#include "TambError.h"
 
 using tamb::Bitmap;
 using tamb::ltrb;
@@ -104,4 +109,80 @@ TEST(BitmapCopy, UnscaledCopyTakesEveryPixelFromItsPlace) {
     EXPECT_EQ(into.pixel(5, 5), small.pixel(0, 0));
     EXPECT_EQ(into.pixel(14, 14), small.pixel(9, 9));
     EXPECT_EQ(into.pixel(15, 15), qRgb(1, 2, 3));
+}
+
+namespace {
+
+// A picture file as the asset tool writes it (24-bit, uncompressed), cut
+// after keepBytes bytes when that is not negative.
+QString writeBmp(const QTemporaryDir& dir, const QString& name, QImage image, qsizetype keepBytes = -1) {
+    const QString file = dir.filePath(name);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    QByteArray bytes = buffer.data();
+    if (keepBytes >= 0) bytes.truncate(keepBytes);
+    QFile f(file);
+    f.open(QIODevice::WriteOnly);
+    f.write(bytes);
+    return file;
+}
+
+QImage rgb(int w, int h) {
+    QImage img(w, h, QImage::Format_RGB888);
+    img.fill(qRgb(10, 20, 30));
+    return img;
+}
+
+QImage indexed(int w, int h) {
+    QImage img(w, h, QImage::Format_Indexed8);
+    img.setColorTable({qRgb(0, 0, 0), qRgb(200, 0, 0)});
+    img.fill(1);
+    return img;
+}
+
+}  // namespace
+
+TEST(BitmapLoad, RefusesCutOffWrongSizedAndForeignFiles) {
+    QTemporaryDir dir;
+    const tamb::PictureSize sheet{.minWidth = 360, .minHeight = 434};
+    const tamb::PictureSize bar{.minWidth = 185, .maxHeight = 266};
+    QFile text(dir.filePath("text.bmp"));
+    text.open(QIODevice::WriteOnly);
+    text.write("BM not really a picture");
+    text.close();
+    const struct {
+        const char* name;
+        QString file;
+        tamb::PictureSize allowed;
+        const char* error;  // nullptr: loads
+    } cases[] = {
+        {"whole sheet", writeBmp(dir, "sprites.bmp", rgb(360, 434)), sheet, nullptr},
+        {"sheet cut to 20000 bytes", writeBmp(dir, "cut.bmp", rgb(360, 434), 20000), sheet,
+         "cut short (20000 bytes of 468774)"},
+        {"sheet one byte short", writeBmp(dir, "short.bmp", rgb(360, 434), 468773), sheet, "cut short"},
+        {"paletted picture cut in its rows", writeBmp(dir, "pal.bmp", indexed(200, 120), 2000), bar, "cut short"},
+        {"header only", writeBmp(dir, "header.bmp", rgb(360, 434), 30), sheet, "cut short"},
+        {"ten by ten sheet", writeBmp(dir, "tiny.bmp", rgb(10, 10), -1), sheet,
+         "it is 10 by 10 pixels, and the game needs it at least 360 pixels wide and at least 434 pixels high"},
+        {"bar too narrow", writeBmp(dir, "narrow.bmp", rgb(184, 100)), bar, "at least 185 pixels wide"},
+        {"bar too high for the menu", writeBmp(dir, "high.bmp", rgb(640, 440)), bar, "at most 266 pixels high"},
+        {"bar of the game's size", writeBmp(dir, "bar.bmp", rgb(185, 100)), bar, nullptr},
+        {"paletted bar", writeBmp(dir, "palbar.bmp", indexed(200, 120)), bar, nullptr},
+        {"not a BMP", text.fileName(), sheet, "not a BMP picture"},
+        {"missing", dir.filePath("none.bmp"), sheet, "No such file"},
+    };
+    for (const auto& c : cases) {
+        Bitmap b;
+        try {
+            b.loadFromFile(c.file, c.allowed);
+            EXPECT_EQ(c.error, nullptr) << c.name << ": loaded";
+            EXPECT_FALSE(b.isNull()) << c.name;
+        } catch (const tamb::TambError& e) {
+            ASSERT_NE(c.error, nullptr) << c.name << ": " << e.message().toStdString();
+            EXPECT_TRUE(e.message().contains(c.error)) << c.name << ": " << e.message().toStdString();
+            EXPECT_TRUE(e.message().contains(c.file)) << c.name << ": " << e.message().toStdString();
+            EXPECT_TRUE(b.isNull()) << c.name;
+        }
+    }
 }

@@ -1,11 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
-
-#include <csignal>
-#include <sys/resource.h>
 
 #include "TambError.h"
 #include "TextLines.h"
@@ -42,23 +37,6 @@ TEST(TextLines, MissingFileNamesTheFile) {
     } catch (const tamb::TambError& e) {
         EXPECT_TRUE(e.message().contains("level99")) << e.message().toStdString();
     }
-}
-
-TEST(TextLines, FailedWriteLeavesOldFileIntact) {
-    QTemporaryDir dir;
-    const QString f = dir.filePath("level1");
-    TL::write(f, {"old"});
-    // Make the disk "full" for this process: writes past 64 bytes fail.
-    struct rlimit saved {};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    signal(SIGXFSZ, SIG_IGN);
-    struct rlimit tiny = saved;
-    tiny.rlim_cur = 64;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    EXPECT_THROW(TL::write(f, QStringList(100, QString(64, '2'))), tamb::TambError);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    EXPECT_EQ(TL::read(f), QStringList{"old"});
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"level1"});  // no temporary left behind
 }
 
 TEST(TextLines, WriteIntoMissingFolderFails) {

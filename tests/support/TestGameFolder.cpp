@@ -99,7 +99,8 @@ LevelSpec simpleLevel() {
 void writeGraphics(const QString& dir) {
     QDir().mkpath(dir + "/graphics");
     makeTestSpriteSheet().image().save(dir + "/graphics/sprites.bmp", "BMP");
-    Bitmap scene(640, 440);
+    // The password bar's size, as the asset tool draws it.
+    Bitmap scene(185, 100);
     scene.fill(qRgb(0, 0, 90));
     scene.image().save(dir + "/graphics/Password Scene Pic.bmp", "BMP");
 }

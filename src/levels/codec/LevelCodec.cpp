@@ -1,6 +1,7 @@
 #include "LevelCodec.h"
 
 #include <cstddef>
+#include <string_view>
 
 namespace tamb {
 
@@ -12,11 +13,34 @@ constexpr int kShetsLine = 23;
 constexpr int kManDoorLine = 24;
 constexpr int kShetsDoorLine = 25;
 constexpr int kOutDoorLine = 26;
-constexpr int kLineCount = 27;
+constexpr int kLineCount = kLevelFileLines;
 
 std::string buildMessage(int line, int column, const std::string& what) {
     return "Level file, line " + std::to_string(line + 1) + ", position " + std::to_string(column) + ": " + what;
 }
+
+// File bytes as a message shows them: printable ASCII as it is, every other
+// byte as \xHH, so a NUL cannot cut the message short and a stray byte of a
+// foreign encoding is seen for what it is.
+std::string shown(std::string_view bytes) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (const char ch : bytes) {
+        const auto b = static_cast<unsigned char>(ch);
+        if (b == '\\') {
+            out += "\\\\";
+        } else if (b >= 0x20 && b < 0x7F) {
+            out += ch;
+        } else {
+            out += "\\x";
+            out += kHex[b >> 4];
+            out += kHex[b & 0xF];
+        }
+    }
+    return out;
+}
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 const std::string& lineAt(const std::vector<std::string>& lines, int line) {
     if (line < 0 || static_cast<std::size_t>(line) >= lines.size())
@@ -35,8 +59,12 @@ int field(const std::vector<std::string>& lines, int line, std::size_t pos) {
                                "needs " + std::to_string(pos + 2) + ")");
     const char a = s[pos];
     const char b = s[pos + 1];
-    if (a < '0' || a > '9' || b < '0' || b > '9')
-        throw LevelFormatError(line, column, "\"" + s.substr(pos, 2) + "\" is not a decimal number");
+    if (a < '0' || a > '9' || b < '0' || b > '9') {
+        std::string what = "\"" + shown(s.substr(pos, 2)) + "\" is not a decimal number";
+        if (pos == 0 && s.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0)
+            what += " (the line starts with the byte-order mark " + shown(kByteOrderMark) + "; save the file as plain digits)";
+        throw LevelFormatError(line, column, what);
+    }
     return (a - '0') * 10 + (b - '0');
 }
 
@@ -52,6 +80,27 @@ CellPos position(const std::vector<std::string>& lines, int line, std::size_t po
         throw LevelFormatError(line, static_cast<int>(pos) + 3,
                                "row " + std::to_string(p.row) + " is outside the grid (0 to 21)");
     return p;
+}
+
+const char* solidName(int32_t code) {
+    switch (code) {
+        case Kirp: return "a brick";
+        case SuperKirp: return "an unbreakable brick";
+        case Balka: return "a concrete beam";
+        case BoundVert:
+        case BoundHor: return "a border brick";
+        default: return "a solid cell";
+    }
+}
+
+// A figure inside a solid cell can never move: the man would die and come
+// back there for ever.
+void requireFreeStart(const GameLevel& level, CellPos p, int line, std::size_t pos, const char* who) {
+    const int32_t code = level.cells[static_cast<std::size_t>(p.row * kCols + p.col)];
+    if (!isSolid(code)) return;
+    throw LevelFormatError(line, static_cast<int>(pos) + 1,
+                           std::string(who) + " starts inside " + solidName(code) + " (code " + std::to_string(code) +
+                               ") at column " + std::to_string(p.col) + ", row " + std::to_string(p.row));
 }
 
 std::size_t shetsGroups(const std::vector<std::string>& lines) { return lineAt(lines, kShetsLine).size() / 4; }
@@ -96,6 +145,10 @@ GameLevel decodeGameLevel(const std::vector<std::string>& lines) {
             level.cells[static_cast<std::size_t>(r * kCols + c)] = code;
         }
     }
+
+    requireFreeStart(level, level.man, kManLine, 0, "the man");
+    for (std::size_t k = 0; k < level.shets.size(); ++k)
+        requireFreeStart(level, level.shets[k], kShetsLine, 4 * k, ("devil " + std::to_string(k + 1)).c_str());
     return level;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <stdexcept>
@@ -26,12 +27,22 @@ private:
 
 using EditorGrid = std::array<int32_t, kRows * kCols>;  // row * 32 + column
 
+// The game reads 27 lines of a level file and no byte past the 64th of a
+// line, so a reader may stop there (a huge file costs no more than a small
+// one) without changing what the game gets.
+constexpr int kLevelFileLines = 27;
+constexpr std::size_t kLevelLineBytes = 64;
+
 // "0502" for column 5, row 2.
 std::string positionCode(int col, int row);
 
-// The game's reading of a level file's lines. Throws LevelFormatError for a
-// missing line, a short line, a field that is not two decimal digits, a
-// grid code the game has no meaning for, and a position outside the grid.
+// The game's reading of a level file's lines (their bytes). Throws
+// LevelFormatError for a missing line, a short line, a field that is not two
+// decimal digits, a grid code the game has no meaning for, a position
+// outside the grid, and a man or devil that starts inside a solid cell
+// (brick, unbreakable brick, beam, border), where he could never move.
+// Doors may stand anywhere. Bytes of the file quoted in a message are
+// shown escaped (\x00, \xEF) when they are not printable ASCII.
 // Only the first 15 devil groups are read; later ones are ignored, as are
 // trailing characters of the devil line that do not fill a group of four.
 GameLevel decodeGameLevel(const std::vector<std::string>& lines);
