@@ -97,13 +97,14 @@ void TMainForm::layOut() {
 void TMainForm::setUpScreen() {
     ctx_.passwords.fillStandard();
     layOut();
-    GamePictures& pictures = ctx_.pictures;
+    GamePictures& loaded = ctx_.pictures;
     const QString folder = data_->baseFolder() + QStringLiteral("/graphics/");
-    pictures.PasswordScene.loadFromFile(folder + QStringLiteral("Password Scene Pic.bmp"));
-    pictures.SpriteSheet.loadFromFile(folder + QStringLiteral("sprites.bmp"));
-    pictures.ArenaBitmap = Bitmap(Arena->width(), Arena->height());
-    pictures.BlankBitmap = Bitmap(Arena->width(), Arena->height());
-    pictures.BlankBitmap.fill(0);
+    loaded.PasswordScene.loadFromFile(folder + QLatin1String(pictures::kPasswordSceneFile),
+                                        pictures::kPasswordSceneSize);
+    loaded.SpriteSheet.loadFromFile(folder + QLatin1String(pictures::kSpriteSheetFile), pictures::kSpriteSheetSize);
+    loaded.ArenaBitmap = Bitmap(Arena->width(), Arena->height());
+    loaded.BlankBitmap = Bitmap(Arena->width(), Arena->height());
+    loaded.BlankBitmap.fill(0);
 }
 
 void TMainForm::SetLevel() {
@@ -116,11 +117,10 @@ void TMainForm::SetLevel() {
     const QString fileName = base + QString::number(s.LevelNumber);
     GameLevel level;
     try {
-        data_->LevelData = TextLines::read(fileName);
-        std::vector<std::string> lines;
-        lines.reserve(static_cast<size_t>(data_->LevelData.size()));
-        for (const QString& line : data_->LevelData) lines.push_back(line.toStdString());
-        level = decodeGameLevel(lines);
+        // Only the lines the format has: a huge file costs no more than a
+        // normal one once it is read.
+        data_->LevelData = TextLines::readHead(fileName, kLevelFileLines, kLevelLineBytes);
+        level = decodeGameLevel(TextLines::toBytes(data_->LevelData));
     } catch (const TambError& e) {
         ErrorReport::show(e.message());
         emit levelSetupFailed();

@@ -69,12 +69,8 @@ QString checkMessage(LevelCheck check) {
     return {};
 }
 
-std::vector<std::string> toStd(const QStringList& lines) {
-    std::vector<std::string> out;
-    out.reserve(static_cast<std::size_t>(lines.size()));
-    for (const QString& l : lines) out.push_back(l.toStdString());
-    return out;
-}
+// The exact bytes of the file, so a message quotes what is really there.
+std::vector<std::string> toStd(const QStringList& lines) { return TextLines::toBytes(lines); }
 
 }  // namespace
 
