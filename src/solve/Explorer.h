@@ -1,0 +1,83 @@
+#pragma once
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <vector>
+
+#include "GameState.h"
+#include "Guide.h"
+#include "StatePacker.h"
+
+namespace tamb::solve {
+
+// What every search thread of one finder shares: when to stop and how much
+// has been done.
+struct SearchControl {
+    std::chrono::steady_clock::time_point deadline;
+    const std::atomic<bool>* cancel = nullptr;  // set by the caller to give up
+    std::atomic<bool> done{false};              // a route was found or ruled out
+    std::atomic<int64_t> expanded{0};
+
+    bool shouldStop() const {
+        return done.load(std::memory_order_relaxed) || (cancel && cancel->load(std::memory_order_relaxed)) ||
+               std::chrono::steady_clock::now() >= deadline;
+    }
+};
+
+// One best-first search over the game's states, ordered by slots played plus
+// weight x the guide's estimate, with every state's fingerprint kept so none
+// is expanded twice.
+//
+// Coarse: the man holds a command until he stands on a cell corner again,
+// takes a treasure, lands or is stopped; besides that he burns (after a turn
+// if need be) or waits a few slots. Deaths are dead ends. Covering all of
+// this proves nothing about finer play.
+// Exact: every command for one slot from every state, deaths included, with
+// the whole state the rules read in the fingerprint. Covering all of this
+// proves that no route exists.
+class Explorer {
+public:
+    enum class Mode : uint8_t { Coarse, Exact };
+    enum class Outcome : uint8_t { Found, Exhausted, Stopped };
+
+    Explorer(const StatePacker& packer, const Guide& guide, Mode mode, double weight, SearchControl& control);
+
+    Outcome run();
+    // The command of every slot of the route found, from slot 1.
+    const std::vector<Command>& commands() const { return commands_; }
+    int64_t expanded() const { return expanded_; }
+
+private:
+    struct Action {
+        Command prefix[2];
+        int prefixLength;
+        Command repeat;
+        int slots;      // exact length, or the cap of a move
+        bool untilCorner;
+    };
+    struct Node {
+        size_t words;     // offset of the packed state in pool_
+        int32_t parent;   // -1 for the start
+        uint16_t slots;   // slots the action from the parent took
+        uint8_t action;
+    };
+    enum class Step : uint8_t { Goes, Passed, Lost };
+
+    Step play(const Action& a, int livesBefore, uint16_t& slots);
+    void tracePath(int32_t node, int lastAction, uint16_t lastSlots);
+
+    const StatePacker& packer_;
+    const Guide& guide_;
+    Mode mode_;
+    double weight_;
+    SearchControl& control_;
+    std::vector<Action> actions_;
+    std::vector<Node> nodes_;
+    std::vector<int32_t> pool_;
+    std::vector<Command> commands_;
+    int64_t expanded_ = 0;
+    GameState s_;
+    SlotClock clock_;
+};
+
+}  // namespace tamb::solve
