@@ -1,6 +1,7 @@
 #include "Explorer.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <queue>
 #include <unordered_set>
 
@@ -9,8 +10,48 @@ namespace tamb::solve {
 namespace {
 
 constexpr int kMoveCap = 400;    // slots: a long fall through gum stays below this
-constexpr int kWaitSlots = 5;    // a walker's cell: devils move half of it
 constexpr int kCheckEvery = 64;  // expansions between looks at the clock
+constexpr int kEventCap = 150;   // slots: half a hole's life
+
+// What a wait for the devils watches: where each is and whether it falls.
+struct DevilsSeen {
+    int32_t x[kMaxShets], y[kMaxShets];
+    bool falling[kMaxShets];
+    int holes;
+};
+
+int openHoles(const GameState& s) {
+    int n = 0;
+    for (const auto& v : s.CellStates) n += (v >= 1 && v <= 18) ? 1 : 0;
+    return n;
+}
+
+DevilsSeen seeDevils(const GameState& s) {
+    DevilsSeen d{};
+    const int n = s.ShetsCount;
+    for (int i = 0; i < n; ++i) {
+        d.x[i] = s.ShetsX[i];
+        d.y[i] = s.ShetsY[i];
+        d.falling[i] = s.ShetsFalling[i];
+    }
+    d.holes = openHoles(s);
+    return d;
+}
+
+// A devil began or ended a fall, went back to its door, or a hole closed.
+bool devilsChanged(const GameState& s, DevilsSeen& seen) {
+    const int n = s.ShetsCount;
+    bool changed = false;
+    for (int i = 0; i < n; ++i) {
+        const int32_t x = s.ShetsX[i], y = s.ShetsY[i];
+        const bool falling = s.ShetsFalling[i];
+        if (falling != seen.falling[i] || std::abs(x - seen.x[i]) > 2 || std::abs(y - seen.y[i]) > 2) changed = true;
+        seen.x[i] = x;
+        seen.y[i] = y;
+        seen.falling[i] = falling;
+    }
+    return changed;
+}
 
 struct Open {
     double f;
@@ -21,28 +62,31 @@ struct Open {
 
 }  // namespace
 
-Explorer::Explorer(const StatePacker& packer, const Guide& guide, Mode mode, double weight, SearchControl& control)
-    : packer_(packer), guide_(guide), mode_(mode), weight_(weight), control_(control), s_(packer.start()),
+Explorer::Explorer(const StatePacker& packer, const Guide& guide, Mode mode, const Tuning& tuning,
+                   SearchControl& control)
+    : packer_(packer), guide_(guide), mode_(mode), tuning_(tuning), control_(control), s_(packer.start()),
       clock_(packer.speed()) {
     using C = Command;
+    constexpr auto kSlots = Action::Slots, kCorner = Action::Corner, kEvent = Action::Event;
     if (mode == Mode::Coarse) {
         // Action 0 lets a falling man land; the others start from firm ground.
         actions_ = {
-            {{C::Stop, C::Stop}, 0, C::Stop, kMoveCap, true},
-            {{C::Stop, C::Stop}, 0, C::Left, kMoveCap, true},
-            {{C::Stop, C::Stop}, 0, C::Right, kMoveCap, true},
-            {{C::Stop, C::Stop}, 0, C::Up, kMoveCap, true},
-            {{C::Stop, C::Stop}, 0, C::Down, kMoveCap, true},
-            {{C::Stop, C::Stop}, 0, C::Fire, 1, false},
-            {{C::Left, C::Stop}, 1, C::Fire, 2, false},
-            {{C::Right, C::Stop}, 1, C::Fire, 2, false},
-            {{C::Right, C::Left}, 2, C::Fire, 3, false},  // turns left where he stands
-            {{C::Left, C::Right}, 2, C::Fire, 3, false},
-            {{C::Stop, C::Stop}, 0, C::Stop, kWaitSlots, false},
+            {{C::Stop, C::Stop}, 0, C::Stop, kMoveCap, kCorner},
+            {{C::Stop, C::Stop}, 0, C::Left, kMoveCap, kCorner},
+            {{C::Stop, C::Stop}, 0, C::Right, kMoveCap, kCorner},
+            {{C::Stop, C::Stop}, 0, C::Up, kMoveCap, kCorner},
+            {{C::Stop, C::Stop}, 0, C::Down, kMoveCap, kCorner},
+            {{C::Stop, C::Stop}, 0, C::Fire, 1, kSlots},
+            {{C::Left, C::Stop}, 1, C::Fire, 2, kSlots},
+            {{C::Right, C::Stop}, 1, C::Fire, 2, kSlots},
+            {{C::Right, C::Left}, 2, C::Fire, 3, kSlots},  // turns left where he stands
+            {{C::Left, C::Right}, 2, C::Fire, 3, kSlots},
+            {{C::Stop, C::Stop}, 0, C::Stop, tuning.waitSlots, kSlots},
+            {{C::Stop, C::Stop}, 0, C::Stop, kEventCap, kEvent},
         };
     } else {
         for (C c : {C::Left, C::Right, C::Up, C::Down, C::Fire, C::Stop, C::UserKillsMan})
-            actions_.push_back({{C::Stop, C::Stop}, 0, c, 1, false});
+            actions_.push_back({{C::Stop, C::Stop}, 0, c, 1, kSlots});
     }
 }
 
@@ -52,6 +96,8 @@ Explorer::Step Explorer::play(const Action& a, int livesBefore, uint16_t& slots)
     int x = s_.ManX, y = s_.ManY;
     const int klads = s_.KladsLeft;
     int still = 0;
+    DevilsSeen devils{};
+    if (a.until == Action::Event) devils = seeDevils(s_);
     for (;;) {
         clock_.runTimers(s_, host, false);
         s_.Command = slots < a.prefixLength ? a.prefix[slots] : a.repeat;
@@ -62,7 +108,12 @@ Explorer::Step Explorer::play(const Action& a, int livesBefore, uint16_t& slots)
         if (result == GameResult::ManKilled) return Step::Lost;
         if (mode_ == Mode::Coarse && s_.Lives < livesBefore) return Step::Lost;
         if (slots >= a.slots) return Step::Goes;
-        if (!a.untilCorner || slots < a.prefixLength) continue;
+        if (a.until == Action::Event) {
+            if (s_.ManFalling || devilsChanged(s_, devils)) return Step::Goes;
+            if (slots % 10 == 0 && openHoles(s_) != devils.holes) return Step::Goes;
+            continue;
+        }
+        if (a.until == Action::Slots || slots < a.prefixLength) continue;
         if (s_.KladsLeft != klads) return Step::Goes;
         const bool falling = s_.ManFalling;
         const int nx = s_.ManX, ny = s_.ManY;
@@ -125,14 +176,40 @@ Explorer::Outcome Explorer::run() {
                 pool_.resize(at);
                 continue;
             }
+            if (!exact && tuning_.width > 0 && !novel(pool_.data() + at)) {
+                pool_.resize(at);
+                continue;
+            }
             nodes_.push_back({at, n, slots, static_cast<uint8_t>(k)});
             const int32_t* w = pool_.data() + at;
-            const double f = static_cast<double>(StatePacker::slot(w)) + weight_ * guide_.estimate(w);
+            const double f = static_cast<double>(StatePacker::slot(w)) + tuning_.weight * guide_.estimate(w);
             open.push({f, order++, static_cast<int32_t>(nodes_.size() - 1)});
         }
     }
     control_.expanded.fetch_add(unreported, std::memory_order_relaxed);
     return Outcome::Exhausted;
+}
+
+bool Explorer::novel(const int32_t* w) {
+    // An atom: kind, treasures left, and up to three small numbers.
+    auto atom = [](uint64_t kind, uint64_t stage, uint64_t a, uint64_t b, uint64_t c) {
+        return kind | stage << 4 | a << 12 | b << 24 | c << 40;
+    };
+    auto cellOf = [](int x, int y) {
+        const int row = std::clamp((y + kCellSize / 2) / kCellSize, 0, kRows);
+        const int col = std::clamp((x + kCellSize / 2) / kCellSize, 0, kCols - 1);
+        return static_cast<uint64_t>(row * kCols + col);
+    };
+    const uint64_t stage = static_cast<uint64_t>(StatePacker::kladsLeft(w));
+    const uint64_t man = cellOf(StatePacker::manX(w), StatePacker::manY(w));
+    bool fresh = atoms_.insert(atom(1, stage, man, 0, 0)).second;
+    for (int i = 0; i < packer_.shetsCount(); ++i) {
+        const uint64_t devil = cellOf(StatePacker::shetsX(w, i), StatePacker::shetsY(w, i));
+        fresh = atoms_.insert(atom(2, stage, devil, static_cast<uint64_t>(i), 0)).second || fresh;
+        if (tuning_.width >= 2) fresh = atoms_.insert(atom(3, stage, devil, static_cast<uint64_t>(i), man)).second || fresh;
+    }
+    fresh = atoms_.insert(atom(4, stage, static_cast<uint64_t>(packer_.holes(w)), man, 0)).second || fresh;
+    return fresh;
 }
 
 void Explorer::tracePath(int32_t node, int lastAction, uint16_t lastSlots) {

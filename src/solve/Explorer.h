@@ -2,6 +2,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <unordered_set>
 #include <vector>
 
 #include "GameState.h"
@@ -32,6 +33,11 @@ struct SearchControl {
 // takes a treasure, lands or is stopped; besides that he burns (after a turn
 // if need be) or waits a few slots. Deaths are dead ends. Covering all of
 // this proves nothing about finer play.
+// With a width the coarse search keeps a state only when it brings
+// something new for its count of treasures left: a cell for the man, a cell
+// for one devil, a hole, or (width 2) a pair of cells for the man and a
+// devil. That cuts the states where devils stand a few pixels apart down to
+// the few that differ, at the price of missing some routes.
 // Exact: every command for one slot from every state, deaths included, with
 // the whole state the rules read in the fingerprint. Covering all of this
 // proves that no route exists.
@@ -40,7 +46,13 @@ public:
     enum class Mode : uint8_t { Coarse, Exact };
     enum class Outcome : uint8_t { Found, Exhausted, Stopped };
 
-    Explorer(const StatePacker& packer, const Guide& guide, Mode mode, double weight, SearchControl& control);
+    struct Tuning {
+        double weight = 1.5;  // trust in the guide against slots played
+        int width = 0;        // coarse only: keep only novel states (1 or 2), 0 keeps all
+        int waitSlots = 5;    // the wait action
+    };
+
+    Explorer(const StatePacker& packer, const Guide& guide, Mode mode, const Tuning& tuning, SearchControl& control);
 
     Outcome run();
     // The command of every slot of the route found, from slot 1.
@@ -52,8 +64,8 @@ private:
         Command prefix[2];
         int prefixLength;
         Command repeat;
-        int slots;      // exact length, or the cap of a move
-        bool untilCorner;
+        int slots;      // exact length, or the cap of a move or a wait
+        enum Until : uint8_t { Slots, Corner, Event } until;
     };
     struct Node {
         size_t words;     // offset of the packed state in pool_
@@ -64,17 +76,19 @@ private:
     enum class Step : uint8_t { Goes, Passed, Lost };
 
     Step play(const Action& a, int livesBefore, uint16_t& slots);
+    bool novel(const int32_t* words);
     void tracePath(int32_t node, int lastAction, uint16_t lastSlots);
 
     const StatePacker& packer_;
     const Guide& guide_;
     Mode mode_;
-    double weight_;
+    Tuning tuning_;
     SearchControl& control_;
     std::vector<Action> actions_;
     std::vector<Node> nodes_;
     std::vector<int32_t> pool_;
     std::vector<Command> commands_;
+    std::unordered_set<uint64_t> atoms_;
     int64_t expanded_ = 0;
     GameState s_;
     SlotClock clock_;

@@ -21,8 +21,15 @@ using Clock = std::chrono::steady_clock;
 constexpr auto kProgressEvery = std::chrono::milliseconds(250);
 // The two threads differ in how much they trust the guide: the first keeps
 // routes short, the second dives for the treasures.
-constexpr double kCarefulWeight = 1.5;
-constexpr double kGreedyWeight = 6.0;
+// Both threads keep to novel states first, as that finds the routes past
+// devils; they differ in how much they trust the guide: the first keeps
+// routes short, the second dives for the treasures.
+Explorer::Tuning tuningOf(int thread) {
+    Explorer::Tuning tuning;
+    tuning.weight = thread == 0 ? 1.5 : 6.0;
+    tuning.width = thread == 0 ? 0 : 2;
+    return tuning;
+}
 
 // The script that makes the headless runner give these commands slot by
 // slot: a line wherever the command in force would differ.
@@ -49,14 +56,25 @@ struct Shared {
     std::vector<Command> commands;
 };
 
-void searchThread(const StatePacker& packer, const Guide& guide, double weight, SearchControl& control, Shared& shared) {
+void searchThread(const StatePacker& packer, const Guide& guide, Explorer::Tuning tuning, SearchControl& control, Shared& shared) {
     Explorer::Outcome outcome = Explorer::Outcome::Stopped;
     std::vector<Command> commands;
-    for (const Explorer::Mode mode : {Explorer::Mode::Coarse, Explorer::Mode::Exact}) {
-        Explorer explorer(packer, guide, mode, weight, control);
+    // Narrow searches first: when one runs dry it proves nothing, so the
+    // next one looks wider, down to the exact search.
+    struct Phase {
+        Explorer::Mode mode;
+        int width;
+    };
+    std::vector<Phase> phases;
+    for (int width = tuning.width; width >= 1; --width) phases.push_back({Explorer::Mode::Coarse, width});
+    phases.push_back({Explorer::Mode::Coarse, 0});
+    phases.push_back({Explorer::Mode::Exact, 0});
+    for (const Phase& phase : phases) {
+        tuning.width = phase.width;
+        Explorer explorer(packer, guide, phase.mode, tuning, control);
         outcome = explorer.run();
         if (outcome == Explorer::Outcome::Found) commands = explorer.commands();
-        if (outcome != Explorer::Outcome::Exhausted || mode == Explorer::Mode::Exact) break;
+        if (outcome != Explorer::Outcome::Exhausted || phase.mode == Explorer::Mode::Exact) break;
     }
     std::lock_guard lock(shared.mutex);
     if (outcome == Explorer::Outcome::Found && !shared.found) {
@@ -85,17 +103,16 @@ FinderResult findRoute(const GameLevel& level, int levelNumber, const FinderOpti
     const int threads = options.threads >= 2 ? 2 : 1;
     shared.running = threads;
     std::vector<std::thread> workers;
-    const double weights[] = {kCarefulWeight, kGreedyWeight};
     for (int t = 0; t < threads; ++t)
-        workers.emplace_back(searchThread, std::cref(packer), std::cref(guide), weights[t], std::ref(control),
+        workers.emplace_back(searchThread, std::cref(packer), std::cref(guide), tuningOf(t), std::ref(control),
                              std::ref(shared));
 
     auto seconds = [&started] { return std::chrono::duration<double>(Clock::now() - started).count(); };
     {
         std::unique_lock lock(shared.mutex);
         while (shared.running > 0) {
-            shared.wake.wait_for(lock, kProgressEvery);
-            if (options.progress && shared.running > 0) {
+            const bool quiet = shared.wake.wait_for(lock, kProgressEvery) == std::cv_status::timeout;
+            if (options.progress && quiet && shared.running > 0) {
                 lock.unlock();
                 options.progress({control.expanded.load(), seconds()});
                 lock.lock();
@@ -139,7 +156,7 @@ std::string outcomeMessage(const FinderResult& result) {
     switch (result.outcome) {
         case FinderOutcome::Found: return "route found: " + std::to_string(result.slots) + " slots";
         case FinderOutcome::NotFound:
-            return "no route found in " + std::to_string(static_cast<long long>(std::lround(result.seconds))) + " s";
+            return "no route found in " + std::to_string(static_cast<long long>(result.seconds)) + " s";
         case FinderOutcome::NoRoute: return "no route exists";
         case FinderOutcome::Cancelled: return "cancelled";
     }

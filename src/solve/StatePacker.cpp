@@ -10,7 +10,7 @@ constexpr int kCellBits = 10;  // 704 cells
 constexpr int kCodeBits = 6;   // ground codes up to 26
 constexpr int32_t kCellMask = (1 << kCellBits) - 1;
 constexpr int32_t kCodeMask = (1 << kCodeBits) - 1;
-constexpr int kShetsWords = 3;
+constexpr int kShetsWords = 3;  // as shetsX and shetsY read them
 
 constexpr int32_t diffWord(int idx, int32_t code, int32_t state) {
     return idx | code << kCellBits | state << (kCellBits + kCodeBits);

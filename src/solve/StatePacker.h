@@ -50,6 +50,9 @@ public:
     static int lives(const int32_t* w) { return w[kLives]; }
     static int kladsLeft(const int32_t* w) { return w[kKlads]; }
     static int64_t slot(const int32_t* w) { return w[kSlot]; }
+    int shetsCount() const { return shets_; }
+    static int shetsX(const int32_t* w, int i) { return w[kHeader + i * 3]; }
+    static int shetsY(const int32_t* w, int i) { return w[kHeader + i * 3 + 1]; }
     // Whether cell index idx still holds its treasure.
     bool kladTaken(const int32_t* words, int idx) const;
     int holes(const int32_t* words) const;
