@@ -191,7 +191,8 @@ Explorer::Outcome Explorer::run() {
 }
 
 bool Explorer::novel(const int32_t* w) {
-    // An atom: kind, treasures left, and up to three small numbers.
+    // An atom: kind, treasures left, and up to three small numbers (cells,
+    // a devil's slot with the count of holes).
     auto atom = [](uint64_t kind, uint64_t stage, uint64_t a, uint64_t b, uint64_t c) {
         return kind | stage << 4 | a << 12 | b << 24 | c << 40;
     };
@@ -202,13 +203,18 @@ bool Explorer::novel(const int32_t* w) {
     };
     const uint64_t stage = static_cast<uint64_t>(StatePacker::kladsLeft(w));
     const uint64_t man = cellOf(StatePacker::manX(w), StatePacker::manY(w));
-    bool fresh = atoms_.insert(atom(1, stage, man, 0, 0)).second;
+    const uint64_t holes = static_cast<uint64_t>(packer_.holes(w));
+    bool fresh = false;
+    auto add = [&](uint64_t a) { fresh = atoms_.insert(a).second || fresh; };
+    add(atom(1, stage, man, 0, 0));
+    add(atom(2, stage, holes, man, 0));
     for (int i = 0; i < packer_.shetsCount(); ++i) {
         const uint64_t devil = cellOf(StatePacker::shetsX(w, i), StatePacker::shetsY(w, i));
-        fresh = atoms_.insert(atom(2, stage, devil, static_cast<uint64_t>(i), 0)).second || fresh;
-        if (tuning_.width >= 2) fresh = atoms_.insert(atom(3, stage, devil, static_cast<uint64_t>(i), man)).second || fresh;
+        const uint64_t slot = static_cast<uint64_t>(i);
+        add(atom(3, stage, devil, slot, 0));
+        if (tuning_.width >= 2) add(atom(4, stage, devil, slot, man));
+        if (tuning_.width >= 3) add(atom(5, stage, devil, slot | holes << 4, man));
     }
-    fresh = atoms_.insert(atom(4, stage, static_cast<uint64_t>(packer_.holes(w)), man, 0)).second || fresh;
     return fresh;
 }
 

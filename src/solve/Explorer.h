@@ -35,9 +35,10 @@ struct SearchControl {
 // this proves nothing about finer play.
 // With a width the coarse search keeps a state only when it brings
 // something new for its count of treasures left: a cell for the man, a cell
-// for one devil, a hole, or (width 2) a pair of cells for the man and a
-// devil. That cuts the states where devils stand a few pixels apart down to
-// the few that differ, at the price of missing some routes.
+// for one devil, a count of holes where the man stands; width 2 adds the
+// pairs of cells of the man and each devil, width 3 those pairs with the
+// count of holes. That cuts the states where devils stand a few pixels
+// apart down to the few that differ, at the price of missing some routes.
 // Exact: every command for one slot from every state, deaths included, with
 // the whole state the rules read in the fingerprint. Covering all of this
 // proves that no route exists.
@@ -48,7 +49,7 @@ public:
 
     struct Tuning {
         double weight = 1.5;  // trust in the guide against slots played
-        int width = 0;        // coarse only: keep only novel states (1 or 2), 0 keeps all
+        int width = 0;        // coarse only: keep only novel states (1 to 3), 0 keeps all
         int waitSlots = 5;    // the wait action
     };
 

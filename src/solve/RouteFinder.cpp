@@ -21,13 +21,13 @@ using Clock = std::chrono::steady_clock;
 constexpr auto kProgressEvery = std::chrono::milliseconds(250);
 // The two threads differ in how much they trust the guide: the first keeps
 // routes short, the second dives for the treasures.
-// Both threads keep to novel states first, as that finds the routes past
-// devils; they differ in how much they trust the guide: the first keeps
-// routes short, the second dives for the treasures.
+// The first thread searches every coarse state, trusting the guide little,
+// which keeps routes short; the second keeps to novel states first, which
+// finds the routes past devils, and dives for the treasures.
 Explorer::Tuning tuningOf(int thread) {
     Explorer::Tuning tuning;
     tuning.weight = thread == 0 ? 1.5 : 6.0;
-    tuning.width = thread == 0 ? 0 : 2;
+    tuning.width = thread == 0 ? 0 : 3;
     return tuning;
 }
 
@@ -60,13 +60,14 @@ void searchThread(const StatePacker& packer, const Guide& guide, Explorer::Tunin
     Explorer::Outcome outcome = Explorer::Outcome::Stopped;
     std::vector<Command> commands;
     // Narrow searches first: when one runs dry it proves nothing, so the
-    // next one looks wider, down to the exact search.
+    // next one looks wider, down to the exact search. (Width 1 alone runs
+    // dry on most levels with devils at once.)
     struct Phase {
         Explorer::Mode mode;
         int width;
     };
     std::vector<Phase> phases;
-    for (int width = tuning.width; width >= 1; --width) phases.push_back({Explorer::Mode::Coarse, width});
+    for (int width = 2; width <= tuning.width; ++width) phases.push_back({Explorer::Mode::Coarse, width});
     phases.push_back({Explorer::Mode::Coarse, 0});
     phases.push_back({Explorer::Mode::Exact, 0});
     for (const Phase& phase : phases) {
