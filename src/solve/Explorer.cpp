@@ -1,9 +1,10 @@
 #include "Explorer.h"
 
+#include "SeenStates.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <queue>
-#include <unordered_set>
 
 namespace tamb::solve {
 
@@ -85,7 +86,9 @@ Explorer::Explorer(const StatePacker& packer, const Guide& guide, Mode mode, con
             {{C::Stop, C::Stop}, 0, C::Stop, kEventCap, kEvent},
         };
     } else {
-        for (C c : {C::Left, C::Right, C::Up, C::Down, C::Fire, C::Stop, C::UserKillsMan})
+        // "pause" counts: the brick timer stands still while the clock runs
+        // on, so a hole lasts longer against the slots.
+        for (C c : {C::Left, C::Right, C::Up, C::Down, C::Fire, C::Stop, C::Pause, C::UserKillsMan})
             actions_.push_back({{C::Stop, C::Stop}, 0, c, 1, kSlots});
     }
 }
@@ -135,8 +138,7 @@ Explorer::Outcome Explorer::run() {
     packer_.pack(s_, clock_, pool_);
     nodes_.push_back({0, -1, 0, 0});
 
-    std::unordered_set<StateKey, StateKeyHash> seen;
-    seen.reserve(1 << 16);
+    SeenStates seen;
     seen.insert(packer_.key(pool_.data(), exact));
     std::priority_queue<Open, std::vector<Open>, std::greater<>> open;
     int64_t order = 0;
@@ -172,7 +174,7 @@ Explorer::Outcome Explorer::run() {
             }
             const size_t at = pool_.size();
             packer_.pack(s_, clock_, pool_);
-            if (!seen.insert(packer_.key(pool_.data() + at, exact)).second) {
+            if (!seen.insert(packer_.key(pool_.data() + at, exact))) {
                 pool_.resize(at);
                 continue;
             }

@@ -14,9 +14,6 @@ struct StateKey {
     uint64_t a = 0, b = 0;
     bool operator==(const StateKey&) const = default;
 };
-struct StateKeyHash {
-    size_t operator()(const StateKey& k) const { return static_cast<size_t>(k.a ^ (k.b * 0x9e3779b97f4a7c15ull)); }
-};
 
 // Packs a running game into a few words and back. Only treasures and bricks
 // ever change in the grid, so a packed state lists the cells that differ
