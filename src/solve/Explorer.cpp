@@ -178,7 +178,8 @@ Explorer::Outcome Explorer::run() {
                 pool_.resize(at);
                 continue;
             }
-            if (!exact && tuning_.width > 0 && !novel(pool_.data() + at)) {
+            // Coarse play never dies, so a man cut off from a treasure is lost.
+            if (!exact && (guide_.hopeless(pool_.data() + at) || (tuning_.width > 0 && !novel(pool_.data() + at)))) {
                 pool_.resize(at);
                 continue;
             }

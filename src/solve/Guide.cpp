@@ -22,8 +22,9 @@ Guide::Guide(const GameLevel& level, const StatePacker& packer) : packer_(packer
 }
 
 // Backwards from the target: which cells reach it in how many moves. A man
-// moves sideways into any passable cell, down into a passable cell or a
-// brick he may burn, and up only out of a ladder.
+// moves sideways or down into any passable cell or brick (it may be a hole
+// by then), and up only out of a ladder. Every real move is one of these,
+// so a target this map cannot reach is out of reach.
 std::vector<int> Guide::distancesTo(int target) const {
     auto code = [this](int r, int c) -> int32_t {
         if (r < 0) return BoundHor;
@@ -43,33 +44,45 @@ std::vector<int> Guide::distancesTo(int target) const {
         const int v = queue.front();
         queue.pop_front();
         const int r = v / kCols, c = v % kCols;
-        const bool vPassable = isPassable(code(r, c));
         auto reach = [&](int ur, int uc) {
             if (!node(ur, uc) || dist[ur * kCols + uc] <= dist[v] + 1) return;
             dist[ur * kCols + uc] = dist[v] + 1;
             queue.push_back(ur * kCols + uc);
         };
-        if (vPassable) {
-            reach(r, c - 1);
-            reach(r, c + 1);
-            if (code(r + 1, c) == Stairs) reach(r + 1, c);
-        }
+        reach(r, c - 1);
+        reach(r, c + 1);
+        if (code(r + 1, c) == Stairs) reach(r + 1, c);
         reach(r - 1, c);  // fell or dug down into v
     }
     return dist;
 }
 
+int Guide::distance(const std::vector<int>& to, const int32_t* w) {
+    // The nearest of the cells the man's picture overlaps.
+    const int x = StatePacker::manX(w), y = StatePacker::manY(w);
+    const int row = y / kCellSize, col = x / kCellSize;
+    const int rows = y % kCellSize ? 2 : 1, cols = x % kCellSize ? 2 : 1;
+    int best = kFar;
+    for (int r = row; r < row + rows && r < kRows; ++r)
+        for (int c = col; c < col + cols && c < kCols; ++c) best = std::min(best, to[r * kCols + c]);
+    return best;
+}
+
 int Guide::estimate(const int32_t* w) const {
-    const int row = std::clamp((StatePacker::manY(w) + kCellSize / 2) / kCellSize, 0, kRows - 1);
-    const int col = std::clamp((StatePacker::manX(w) + kCellSize / 2) / kCellSize, 0, kCols - 1);
-    const int here = row * kCols + col;
     const int left = StatePacker::kladsLeft(w);
-    if (left == 0) return kSlotsPerCell * toDoor_[here];
+    if (left == 0) return kSlotsPerCell * distance(toDoor_, w);
     int nearest = kFar;
     for (size_t k = 0; k < kladCells_.size(); ++k)
-        if (!packer_.kladTaken(w, kladCells_[k])) nearest = std::min(nearest, toKlad_[k][here]);
+        if (!packer_.kladTaken(w, kladCells_[k])) nearest = std::min(nearest, distance(toKlad_[k], w));
     // Every treasure left outweighs any walk, so taking one always counts.
     return kSlotsPerCell * (nearest + left * kFar);
+}
+
+bool Guide::hopeless(const int32_t* w) const {
+    if (distance(toDoor_, w) >= kFar) return true;
+    for (size_t k = 0; k < kladCells_.size(); ++k)
+        if (!packer_.kladTaken(w, kladCells_[k]) && distance(toKlad_[k], w) >= kFar) return true;
+    return false;
 }
 
 }  // namespace tamb::solve

@@ -17,12 +17,16 @@ public:
 
     // Estimated slots still to play from a packed state.
     int estimate(const int32_t* words) const;
+    // Some treasure left or the door is out of the man's reach for good,
+    // short of dying (ladders are the only way up).
+    bool hopeless(const int32_t* words) const;
 
     static constexpr int kSlotsPerCell = 5;  // the man walks 4 of 20 pixels a slot
     static constexpr int kFar = 1000;        // cells, for what the map cannot reach
 
 private:
     std::vector<int> distancesTo(int target) const;
+    static int distance(const std::vector<int>& to, const int32_t* words);
 
     const StatePacker& packer_;
     std::vector<int32_t> cells_;
