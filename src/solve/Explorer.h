@@ -14,15 +14,27 @@ namespace tamb::solve {
 // What every search thread of one finder shares: when to stop and how much
 // has been done.
 struct SearchControl {
-    std::chrono::steady_clock::time_point deadline;
+    using Clock = std::chrono::steady_clock;
+
     const std::atomic<bool>* cancel = nullptr;  // set by the caller to give up
-    std::atomic<bool> done{false};              // a route was found or ruled out
+    std::atomic<bool> done{false};              // a route was ruled out
     std::atomic<int64_t> expanded{0};
 
+    void setDeadline(Clock::time_point t) { deadline_ = t.time_since_epoch().count(); }
+    // Moves the deadline closer, never further.
+    void shortenDeadline(Clock::time_point t) {
+        const Clock::rep want = t.time_since_epoch().count();
+        Clock::rep now = deadline_.load();
+        while (want < now && !deadline_.compare_exchange_weak(now, want)) {
+        }
+    }
     bool shouldStop() const {
         return done.load(std::memory_order_relaxed) || (cancel && cancel->load(std::memory_order_relaxed)) ||
-               std::chrono::steady_clock::now() >= deadline;
+               Clock::now().time_since_epoch().count() >= deadline_.load(std::memory_order_relaxed);
     }
+
+private:
+    std::atomic<Clock::rep> deadline_{0};
 };
 
 // One best-first search over the game's states, ordered by slots played plus

@@ -19,6 +19,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr auto kProgressEvery = std::chrono::milliseconds(250);
+constexpr auto kPolishTime = std::chrono::milliseconds(1000);
 // The two threads differ in how much they trust the guide: the first keeps
 // routes short, the second dives for the treasures.
 // The first thread searches every coarse state, trusting the guide little,
@@ -78,13 +79,17 @@ void searchThread(const StatePacker& packer, const Guide& guide, Explorer::Tunin
         if (outcome != Explorer::Outcome::Exhausted || phase.mode == Explorer::Mode::Exact) break;
     }
     std::lock_guard lock(shared.mutex);
-    if (outcome == Explorer::Outcome::Found && !shared.found) {
+    if (outcome == Explorer::Outcome::Found) {
+        if (!shared.found || commands.size() < shared.commands.size()) shared.commands = std::move(commands);
         shared.found = true;
-        shared.commands = std::move(commands);
+        // The other thread may still find a shorter route, for a little while.
+        control.shortenDeadline(Clock::now() + kPolishTime);
     }
     // Only the exact search, run to its end, rules a route out.
-    if (outcome == Explorer::Outcome::Exhausted) shared.ruledOut = true;
-    if (outcome != Explorer::Outcome::Stopped) control.done = true;
+    if (outcome == Explorer::Outcome::Exhausted) {
+        shared.ruledOut = true;
+        control.done = true;
+    }
     --shared.running;
     shared.wake.notify_all();
 }
@@ -96,8 +101,8 @@ FinderResult findRoute(const GameLevel& level, int levelNumber, const FinderOpti
     const StatePacker packer(level, levelNumber, options.speed);
     const Guide guide(level, packer);
     SearchControl control;
-    control.deadline = started + std::chrono::duration_cast<Clock::duration>(
-                                     std::chrono::duration<double>(std::max(0.0, options.seconds)));
+    control.setDeadline(started + std::chrono::duration_cast<Clock::duration>(
+                                      std::chrono::duration<double>(std::max(0.0, options.seconds))));
     control.cancel = options.cancel;
 
     Shared shared;

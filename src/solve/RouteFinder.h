@@ -42,7 +42,9 @@ struct FinderResult {
 
 // Searches the rules for a route that passes the level. Blocks the calling
 // thread (run it on a worker); the search itself runs on options.threads
-// threads. Every route returned has been replayed by the headless runner.
+// threads. After the first route the other thread gets a second more to
+// find a shorter one. Every route returned has been replayed by the
+// headless runner.
 FinderResult findRoute(const GameLevel& level, int levelNumber, const FinderOptions& options);
 
 // "SLOT COMMAND" lines of a route.
