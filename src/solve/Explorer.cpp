@@ -1,10 +1,10 @@
 #include "Explorer.h"
 
-#include "SeenStates.h"
-
 #include <algorithm>
 #include <cstdlib>
 #include <queue>
+
+#include "SeenStates.h"
 
 namespace tamb::solve {
 
@@ -12,7 +12,8 @@ namespace {
 
 constexpr int kMoveCap = 400;    // slots: a long fall through gum stays below this
 constexpr int kCheckEvery = 64;  // expansions between looks at the clock
-constexpr int kEventCap = 150;   // slots: half a hole's life
+constexpr int kEventCap = 150;   // slots: most of a hole's life at full speed
+constexpr int kHoleLookEvery = 10;  // slots: the brick timer's pace at full speed
 
 // What a wait for the devils watches: where each is and whether it falls.
 struct DevilsSeen {
@@ -113,7 +114,7 @@ Explorer::Step Explorer::play(const Action& a, int livesBefore, uint16_t& slots)
         if (slots >= a.slots) return Step::Goes;
         if (a.until == Action::Event) {
             if (s_.ManFalling || devilsChanged(s_, devils)) return Step::Goes;
-            if (slots % 10 == 0 && openHoles(s_) != devils.holes) return Step::Goes;
+            if (slots % kHoleLookEvery == 0 && openHoles(s_) != devils.holes) return Step::Goes;
             continue;
         }
         if (a.until == Action::Slots || slots < a.prefixLength) continue;

@@ -43,8 +43,10 @@ private:
 //
 // Coarse: the man holds a command until he stands on a cell corner again,
 // takes a treasure, lands or is stopped; besides that he burns (after a turn
-// if need be) or waits a few slots. Deaths are dead ends. Covering all of
-// this proves nothing about finer play.
+// if need be), waits a few slots, or waits until a devil falls, lands or
+// dies or a hole closes. Deaths are dead ends, and so are states from which
+// the guide's map reaches no more a treasure left or the door. Covering all
+// of this proves nothing about finer play.
 // With a width the coarse search keeps a state only when it brings
 // something new for its count of treasures left: a cell for the man, a cell
 // for one devil, a count of holes where the man stands; width 2 adds the
