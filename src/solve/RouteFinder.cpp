@@ -19,7 +19,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr auto kProgressEvery = std::chrono::milliseconds(250);
-constexpr auto kPolishTime = std::chrono::milliseconds(1000);
 // The two threads differ in how much they trust the guide: the first keeps
 // routes short, the second dives for the treasures.
 // The first thread searches every coarse state, trusting the guide little,
@@ -57,7 +56,8 @@ struct Shared {
     std::vector<Command> commands;
 };
 
-void searchThread(const StatePacker& packer, const Guide& guide, Explorer::Tuning tuning, SearchControl& control, Shared& shared) {
+void searchThread(const StatePacker& packer, const Guide& guide, Explorer::Tuning tuning, Clock::duration polish,
+                  SearchControl& control, Shared& shared) {
     Explorer::Outcome outcome = Explorer::Outcome::Stopped;
     std::vector<Command> commands;
     // Narrow searches first: when one runs dry it proves nothing, so the
@@ -83,7 +83,7 @@ void searchThread(const StatePacker& packer, const Guide& guide, Explorer::Tunin
         if (!shared.found || commands.size() < shared.commands.size()) shared.commands = std::move(commands);
         shared.found = true;
         // The other thread may still find a shorter route, for a little while.
-        control.shortenDeadline(Clock::now() + kPolishTime);
+        control.shortenDeadline(Clock::now() + polish);
     }
     // Only the exact search, run to its end, rules a route out.
     if (outcome == Explorer::Outcome::Exhausted) {
@@ -105,12 +105,14 @@ FinderResult findRoute(const GameLevel& level, int levelNumber, const FinderOpti
                                       std::chrono::duration<double>(std::max(0.0, options.seconds))));
     control.cancel = options.cancel;
 
+    const auto polish = std::chrono::duration_cast<Clock::duration>(
+        std::chrono::duration<double>(std::max(0.0, options.polishSeconds)));
     Shared shared;
     const int threads = options.threads >= 2 ? 2 : 1;
     shared.running = threads;
     std::vector<std::thread> workers;
     for (int t = 0; t < threads; ++t)
-        workers.emplace_back(searchThread, std::cref(packer), std::cref(guide), tuningOf(t), std::ref(control),
+        workers.emplace_back(searchThread, std::cref(packer), std::cref(guide), tuningOf(t), polish, std::ref(control),
                              std::ref(shared));
 
     auto seconds = [&started] { return std::chrono::duration<double>(Clock::now() - started).count(); };

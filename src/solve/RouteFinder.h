@@ -19,6 +19,9 @@ struct FinderOptions {
     int speed = 100;       // the game speed the route is played at
     double seconds = 60;   // time limit
     int threads = 2;       // 1 or 2
+    // After the first route, how long the other thread may go on looking
+    // for a shorter one.
+    double polishSeconds = 1;
     // Set from anywhere to give up; the finder returns within a few ms.
     const std::atomic<bool>* cancel = nullptr;
     // Called on the finder's calling thread about four times a second.
@@ -42,9 +45,7 @@ struct FinderResult {
 
 // Searches the rules for a route that passes the level. Blocks the calling
 // thread (run it on a worker); the search itself runs on options.threads
-// threads. After the first route the other thread gets a second more to
-// find a shorter one. Every route returned has been replayed by the
-// headless runner.
+// threads. Every route returned has been replayed by the headless runner.
 FinderResult findRoute(const GameLevel& level, int levelNumber, const FinderOptions& options);
 
 // "SLOT COMMAND" lines of a route.

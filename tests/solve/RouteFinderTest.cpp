@@ -20,6 +20,7 @@ struct Case {
     const char* name;
     std::vector<std::string> map;
     FinderOutcome expected;
+    int livesLeft = 3;
 };
 
 // Closed by unbreakable rock, so nobody falls out of the arena.
@@ -47,6 +48,13 @@ const Case kCases[] = {
       "SS $   HHS",
       "SSSSSSSSSS"},
      FinderOutcome::Found},
+    {"DeathIsTheWayOut",  // the treasure lies in a pit with no way up: only a new life gets out
+     {"SSSSSSSSSSSS",
+      "SM       X S",
+      "SSSS#SSSSSSS",
+      "SSS $ SSSSSS",
+      "SSSSSSSSSSSS"},
+     FinderOutcome::Found, 2},
     {"TreasureWalledIn",
      {"SSSSSSSSSSS",
       "SM   S$S XS",
@@ -73,6 +81,7 @@ TEST_P(Finder, FindsARouteThatReplaysOrProvesThereIsNone) {
     const GameLevel level = makeLevel(c.map);
     FinderOptions options;
     options.seconds = 60;
+    options.polishSeconds = 0;
     const FinderResult result = findRoute(level, 1, options);
     ASSERT_EQ(result.outcome, c.expected) << outcomeMessage(result);
     if (c.expected != FinderOutcome::Found) {
@@ -85,7 +94,7 @@ TEST_P(Finder, FindsARouteThatReplaysOrProvesThereIsNone) {
     const RunSummary summary = runLevel(level, 1, parseScript(routeLines(result.route)), run, host);
     EXPECT_EQ(summary.end, RunEnd::LevelPassed);
     EXPECT_EQ(summary.slot, result.slots);
-    EXPECT_EQ(summary.lives, 3);
+    EXPECT_EQ(summary.lives, c.livesLeft);
 }
 
 INSTANTIATE_TEST_SUITE_P(SmallLevels, Finder, ::testing::ValuesIn(kCases),
@@ -98,6 +107,7 @@ TEST(Finder, RouteHoldsAtOtherSpeeds) {
     for (const int speed : {0, 60}) {
         FinderOptions options;
         options.speed = speed;
+        options.polishSeconds = 0;
         const FinderResult result = findRoute(level, 1, options);
         ASSERT_EQ(result.outcome, FinderOutcome::Found) << "speed " << speed;
         NullGameHost host;
