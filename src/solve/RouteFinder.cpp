@@ -19,15 +19,13 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr auto kProgressEvery = std::chrono::milliseconds(250);
-// The two threads differ in how much they trust the guide: the first keeps
-// routes short, the second dives for the treasures.
-// The first thread searches every coarse state, trusting the guide little,
-// which keeps routes short; the second keeps to novel states first, which
-// finds the routes past devils, and dives for the treasures.
+// The first thread keeps to novel states first, which finds the routes past
+// devils, and dives for the treasures; the second searches every coarse
+// state, trusting the guide less, which keeps routes short.
 Explorer::Tuning tuningOf(int thread) {
     Explorer::Tuning tuning;
-    tuning.weight = thread == 0 ? 1.5 : 6.0;
-    tuning.width = thread == 0 ? 0 : 3;
+    tuning.weight = thread == 0 ? 6.0 : 1.5;
+    tuning.width = thread == 0 ? 3 : 0;
     return tuning;
 }
 

@@ -2,11 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <fstream>
-#include <sstream>
 
 #include "HeadlessRun.h"
-#include "LevelCodec.h"
 #include "RouteFinder.h"
 #include "SimTestSupport.h"
 
@@ -117,14 +114,22 @@ TEST(Finder, RouteHoldsAtOtherSpeeds) {
     }
 }
 
-GameLevel shippedLevel(int n) {
-    std::ifstream in(std::string(TAMB_LEVELS_DIR) + "/level" + std::to_string(n), std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return decodeGameLevel(splitLines(text.str()));
+// Brick floors and ladders, two hunters, and a treasure in the air where no
+// ledge leads: a search that goes on and on.
+GameLevel longSearch() {
+    std::vector<std::string> rows(kRows, "|" + std::string(kCols - 2, ' ') + "|");
+    rows[0] = rows[kRows - 1] = std::string(kCols, '=');
+    rows[20] = "|" + std::string(kCols - 2, 'S') + "|";
+    for (const int r : {5, 10, 15}) rows[r] = "|" + std::string(kCols - 2, '#') + "|";
+    for (int r = 2; r < 20; ++r) rows[r][8] = rows[r][24] = 'H';
+    rows[3][16] = rows[9][4] = rows[14][28] = '$';
+    rows[19][12] = 'M';
+    rows[19][3] = rows[4][20] = 'D';
+    rows[1][29] = 'd';
+    rows[1][2] = 'X';
+    return makeLevel(rows);
 }
 
-// Level 19 is beyond the finder within a minute: a search that runs.
 TEST(Finder, ReportsProgressAndStopsWhenCancelled) {
     std::atomic<bool> cancel{false};
     std::vector<FinderProgress> reports;
@@ -135,7 +140,7 @@ TEST(Finder, ReportsProgressAndStopsWhenCancelled) {
         reports.push_back(p);
         if (reports.size() == 2) cancel = true;
     };
-    const FinderResult result = findRoute(shippedLevel(19), 19, options);
+    const FinderResult result = findRoute(longSearch(), 1, options);
     EXPECT_EQ(result.outcome, FinderOutcome::Cancelled);
     // One more report may slip in while the threads wind down.
     ASSERT_GE(reports.size(), 2u);
@@ -149,7 +154,7 @@ TEST(Finder, GivesUpWhenTheTimeRunsOut) {
     FinderOptions options;
     options.seconds = 1;
     options.threads = 1;
-    const FinderResult result = findRoute(shippedLevel(19), 19, options);
+    const FinderResult result = findRoute(longSearch(), 1, options);
     EXPECT_EQ(result.outcome, FinderOutcome::NotFound);
     EXPECT_TRUE(result.route.empty());
     EXPECT_EQ(outcomeMessage(result), "no route found in 1 s");

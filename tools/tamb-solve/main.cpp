@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -101,7 +102,12 @@ int main(int argc, char** argv) {
         return fail(files[0] + ": " + e.what());
     }
 
-    const tamb::solve::FinderResult result = tamb::solve::findRoute(level, levelNumberOf(files[0]), options);
+    tamb::solve::FinderResult result;
+    try {
+        result = tamb::solve::findRoute(level, levelNumberOf(files[0]), options);
+    } catch (const std::logic_error& e) {
+        return fail(std::string("internal error: ") + e.what());
+    }
     char stats[96];
     std::snprintf(stats, sizeof stats, " (%lld states in %.1f s)", static_cast<long long>(result.expanded),
                   result.seconds);
