@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "Rules.h"
+#include "SlotClock.h"
 
 namespace tamb {
 
@@ -78,37 +79,22 @@ std::string_view runEndName(RunEnd e) {
 
 RunSummary runHeadless(GameState& s, GameHost& host, const std::vector<ScriptEntry>& script,
                        const RunOptions& options, const TraceSink& trace) {
-    const int speed = std::clamp(options.speed, 0, 100);
-    s.GameDelay = GameDelayForSpeed(speed);
-    const int64_t period = TickPeriodMs(s.GameDelay);
-    const int64_t kirpInterval = KirpIntervalMs(s.GameDelay);
-    int64_t nextKirp = kirpInterval;
-    int64_t nextAnimation = kAnimationIntervalMs;
+    SlotClock clock(options.speed);
+    s.GameDelay = clock.gameDelay();
     size_t next = 0;
 
     RunSummary summary;
     summary.end = RunEnd::Slots;
     summary.slot = 0;
     for (int64_t n = 1; n <= options.maxSlots; ++n) {
-        const int64_t now = n * period;
-        while (nextKirp <= now || nextAnimation <= now) {
-            if (nextKirp <= nextAnimation) {
-                KirpTick(s, host);
-                nextKirp += kirpInterval;
-            } else {
-                AnimationTick(s);
-                nextAnimation += kAnimationIntervalMs;
-            }
-        }
+        clock.runTimers(s, host);
         while (next < script.size() && script[next].slot <= n) s.Command = script[next++].command;
 
-        // Top of the thread's loop.
         const Command command = s.Command;
-        if (command == Command::Exit) {
+        if (!clock.runSlot(s, host)) {
             summary.end = RunEnd::Exit;
             break;
         }
-        RunTick(s, host);
         summary.slot = n;
         if (trace) trace(s, n, command);
         const GameResult result = s.GameResult;

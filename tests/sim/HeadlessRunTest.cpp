@@ -3,6 +3,7 @@
 
 #include "HeadlessRun.h"
 #include "SimTestSupport.h"
+#include "SlotClock.h"
 
 using namespace tamb;
 using namespace tamb::test;
@@ -150,4 +151,18 @@ TEST(HeadlessRun, SameInputsSameTrace) {
     const auto b = run(level, kBurnScript, 100, 600);
     EXPECT_EQ(a.lines, b.lines);
     EXPECT_EQ(endLine(a.summary), endLine(b.summary));
+}
+
+TEST(SlotClock, SetToASlotStandsAsIfSteppedThere) {
+    for (const int speed : {100, 57, 0}) {
+        Game game(kBrickFloor);
+        SlotClock stepped(speed);
+        for (int64_t n = 1; n <= 400; ++n) {
+            stepped.runTimers(*game.s, game.host);
+            ASSERT_TRUE(stepped.runSlot(*game.s, game.host));
+            const SlotClock set(speed, n);
+            ASSERT_EQ(set.slot(), n);
+            ASSERT_EQ(set.kirpPhase(), stepped.kirpPhase()) << "speed " << speed << ", slot " << n;
+        }
+    }
 }

@@ -8,6 +8,7 @@
 #include "HeadlessRun.h"
 #include "LevelCodec.h"
 #include "Rules.h"
+#include "SlotClock.h"
 
 namespace tamb::levelmake {
 
@@ -39,13 +40,10 @@ int toInt(const std::string& text) {
 // every change of command.
 class Player {
 public:
-    Player(const GameLevel& level, int levelNumber) : s_(std::make_unique<GameState>()) {
+    Player(const GameLevel& level, int levelNumber) : s_(std::make_unique<GameState>()), clock_(100) {
         s_->LevelNumber = levelNumber;
         SetUpLevelState(*s_, level);
-        s_->GameDelay = GameDelayForSpeed(100);
-        period_ = TickPeriodMs(s_->GameDelay);
-        kirpInterval_ = KirpIntervalMs(s_->GameDelay);
-        nextKirp_ = kirpInterval_;
+        s_->GameDelay = clock_.gameDelay();
         lives_ = s_->Lives;
     }
 
@@ -58,22 +56,13 @@ public:
     void step(Command c) {
         if (ended()) throw std::runtime_error("the level has already ended");
         const int64_t n = slot_ + 1;
-        const int64_t now = n * period_;
-        while (nextKirp_ <= now || nextAnimation_ <= now) {
-            if (nextKirp_ <= nextAnimation_) {
-                KirpTick(*s_, host_);
-                nextKirp_ += kirpInterval_;
-            } else {
-                AnimationTick(*s_);
-                nextAnimation_ += kAnimationIntervalMs;
-            }
-        }
+        clock_.runTimers(*s_, host_);
         if (c != last_ || script_.empty()) {
             script_.push_back(std::to_string(n) + " " + std::string(commandName(c)));
             s_->Command = c;
             last_ = c;
         }
-        RunTick(*s_, host_);
+        clock_.runSlot(*s_, host_);
         slot_ = n;
         if (s_->Lives != lives_ || s_->GameResult == GameResult::ManKilled)
             throw std::runtime_error("the man died at slot " + std::to_string(n));
@@ -124,10 +113,7 @@ public:
 private:
     std::unique_ptr<GameState> s_;
     NullGameHost host_;
-    int64_t period_ = 30;
-    int64_t kirpInterval_ = 300;
-    int64_t nextKirp_ = 300;
-    int64_t nextAnimation_ = kAnimationIntervalMs;
+    SlotClock clock_;
     int64_t slot_ = 0;
     int lives_ = 3;
     Command last_ = Command::Stop;
