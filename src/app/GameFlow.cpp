@@ -5,10 +5,12 @@
 #include <QProgressBar>
 
 #include "AppContext.h"
+#include "ErrorReport.h"
 #include "ModalShow.h"
 #include "TMainForm.h"
 #include "TMainMenuForm.h"
 #include "TPrepareForm.h"
+#include "TambError.h"
 
 namespace tamb {
 
@@ -16,8 +18,8 @@ namespace {
 const QString kNewGame = QStringLiteral("New Game");
 }
 
-GameFlow::GameFlow(AppContext& ctx, TMainForm& main, TMainMenuForm& menu, TPrepareForm& prepare)
-    : ctx_(ctx), main_(main), menu_(menu), prepare_(prepare) {
+GameFlow::GameFlow(AppContext& ctx, TMainForm& main, TMainMenuForm& menu, TPrepareForm& prepare, QWidget& editor)
+    : ctx_(ctx), main_(main), menu_(menu), prepare_(prepare), editor_(editor) {
     // Exit from the menu asks the application to end; remember it so the
     // way back from the menu starts no level.
     if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(this);
@@ -44,18 +46,36 @@ void GameFlow::showPreparation() {
     // than a recursion, as the player may try again and again.
     for (;;) {
         if (quitting_) return;
-        setupFailed_ = false;
-        prepare_.PrepareProgress->setValue(0);
-        showModal(&prepare_);
+        setupFailed_ = !picturesReady();
+        if (!setupFailed_) {
+            prepare_.PrepareProgress->setValue(0);
+            showModal(&prepare_);
+        }
         if (!setupFailed_ || quitting_) return;
         showModal(&menu_);
         if (quitting_ || ctx_.MenuChoice != kNewGame) return;
     }
 }
 
+bool GameFlow::picturesReady() {
+    if (main_.picturesLoaded()) return true;
+    try {
+        main_.setUpScreen();
+    } catch (const TambError& e) {
+        ErrorReport::show(e.message());
+        return false;
+    }
+    return true;
+}
+
+void GameFlow::levelDue() {
+    if (quitting_ || !prepare_.isVisible() || menu_.isVisible() || editor_.isVisible()) return;
+    main_.SetLevel();
+}
+
 void GameFlow::levelSetupFailed() {
     setupFailed_ = true;
-    prepare_.close();
+    prepare_.finish();
 }
 
 }  // namespace tamb

@@ -1,6 +1,8 @@
 #pragma once
 #include <QObject>
 
+class QWidget;
+
 namespace tamb {
 
 struct AppContext;
@@ -14,7 +16,7 @@ class TPrepareForm;
 class GameFlow : public QObject {
     Q_OBJECT
 public:
-    GameFlow(AppContext& ctx, TMainForm& main, TMainMenuForm& menu, TPrepareForm& prepare);
+    GameFlow(AppContext& ctx, TMainForm& main, TMainMenuForm& menu, TPrepareForm& prepare, QWidget& editor);
     ~GameFlow() override;
 
     // The menu, then the preparation screen if it asks for a game: the road
@@ -23,6 +25,9 @@ public:
     // The preparation screen and the level setup it runs; a level that
     // cannot be set up leads back to the menu.
     void showPreparation();
+    // The preparation screen's second is over: the level is set up, unless
+    // the box is gone or the menu or the editor is up meanwhile.
+    void levelDue();
     // The level setup failed: the preparation screen closes, the menu follows.
     void levelSetupFailed();
 
@@ -33,10 +38,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The pictures a level needs; a failed load is reported (again).
+    bool picturesReady();
+
     AppContext& ctx_;
     TMainForm& main_;
     TMainMenuForm& menu_;
     TPrepareForm& prepare_;
+    QWidget& editor_;
     bool quitting_ = false;
     bool setupFailed_ = false;
 };

@@ -1,5 +1,7 @@
 #include "TMainForm.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <string>
 #include <vector>
@@ -107,6 +109,10 @@ void TMainForm::setUpScreen() {
     loaded.BlankBitmap.fill(0);
 }
 
+bool TMainForm::picturesLoaded() const {
+    return !ctx_.pictures.SpriteSheet.isNull() && !ctx_.pictures.PasswordScene.isNull();
+}
+
 void TMainForm::SetLevel() {
     GameState& s = ctx_.state;
     // The thread of the level before must be gone before its state changes.
@@ -173,6 +179,12 @@ void TMainForm::LivesLabelUpdate() {
 void TMainForm::hideStatusLabels() {
     LivesLabel->hide();
     KladsLabel->hide();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    // The owner of the forms stops the game on the way out.
+    QCoreApplication::quit();
 }
 
 void TMainForm::KirpTimer() {

@@ -39,6 +39,8 @@ public:
     // the game screen, loads the pictures and makes the off-screen arena.
     // Throws TambError naming a picture that cannot be loaded.
     void setUpScreen();
+    // Both pictures of the graphics folder are loaded.
+    bool picturesLoaded() const;
 
     // Sets up the level of LevelNumber (level 1 when it has no file) and
     // starts the game; then levelReady(). On failure the error is reported
@@ -102,6 +104,8 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    // Closing the game screen ends the program.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void setUpGameThreadParts();

@@ -1,5 +1,6 @@
 #include "TambForms.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 #include "AudioOutput.h"
@@ -11,6 +12,7 @@
 #include "TMainMenuForm.h"
 #include "TParamsForm.h"
 #include "TPrepareForm.h"
+#include "WindowLossWatch.h"
 
 namespace tamb {
 
@@ -22,7 +24,9 @@ TambForms::TambForms(std::unique_ptr<AudioOutput> audio) {
     prepare_ = std::make_unique<TPrepareForm>();
     editor_ = std::make_unique<TEditorForm>(ctx_, *data_);
     params_ = std::make_unique<TParamsForm>(ctx_, *data_);
-    flow_ = std::make_unique<GameFlow>(ctx_, *main_, *menu_, *prepare_);
+    flow_ = std::make_unique<GameFlow>(ctx_, *main_, *menu_, *prepare_, *editor_);
+    // A game screen destroyed behind Qt's back ends the program as a close does.
+    windowWatch_ = std::make_unique<WindowLossWatch>(*main_, [] { QCoreApplication::quit(); });
     wire();
 }
 
@@ -30,6 +34,7 @@ TambForms::~TambForms() {
     // A running game draws on the game screen and plays through the data
     // holder until it has seen "exit": it ends before any form goes.
     main_->stopGame();
+    windowWatch_.reset();
     flow_.reset();
     params_.reset();
     editor_.reset();
@@ -59,9 +64,9 @@ void TambForms::wire() {
     QObject::connect(params, &TParamsForm::brickIntervalChanged, main->Kirp, &CoalescingTimer::setInterval);
 
     QObject::connect(prepare, &TPrepareForm::activated, main, &TMainForm::hideStatusLabels);
-    QObject::connect(prepare, &TPrepareForm::levelDue, main, &TMainForm::SetLevel);
+    QObject::connect(prepare, &TPrepareForm::levelDue, flow, &GameFlow::levelDue);
     QObject::connect(main, &TMainForm::setupProgressed, prepare, &TPrepareForm::advanceProgress);
-    QObject::connect(main, &TMainForm::levelReady, prepare, &QWidget::close);
+    QObject::connect(main, &TMainForm::levelReady, prepare, &TPrepareForm::finish);
     QObject::connect(main, &TMainForm::levelSetupFailed, flow, &GameFlow::levelSetupFailed);
     QObject::connect(main, &TMainForm::gameEnded, flow, &GameFlow::showPreparation);
     QObject::connect(main, &TMainForm::gameLeft, flow, &GameFlow::showMenuRoad);

@@ -14,6 +14,7 @@ class TMainForm;
 class TMainMenuForm;
 class TParamsForm;
 class TPrepareForm;
+class WindowLossWatch;
 
 // The owner of the six forms: builds them in the program's order (game
 // screen, data holder, menu, preparation screen, editor, options), wires
@@ -57,6 +58,7 @@ private:
     std::unique_ptr<TEditorForm> editor_;
     std::unique_ptr<TParamsForm> params_;
     std::unique_ptr<GameFlow> flow_;
+    std::unique_ptr<WindowLossWatch> windowWatch_;
     bool activated_ = false;
 };
 

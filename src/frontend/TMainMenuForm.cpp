@@ -1,5 +1,6 @@
 #include "TMainMenuForm.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QKeyEvent>
@@ -134,7 +135,7 @@ TMainMenuForm::TMainMenuForm(AppContext& ctx, TDataForm& data) : ctx_(ctx), data
 }
 
 void TMainMenuForm::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
+    GuardedDialog::showEvent(event);
     if (!event->spontaneous()) FormActivate();
 }
 
@@ -218,13 +219,13 @@ void TMainMenuForm::ButtonMouseMove(int k) {
 
 void TMainMenuForm::mouseMoveEvent(QMouseEvent* event) {
     FormMouseMove();
-    QDialog::mouseMoveEvent(event);
+    GuardedDialog::mouseMoveEvent(event);
 }
 
 void TMainMenuForm::keyPressEvent(QKeyEvent* event) {
     // The menu is left through its buttons only.
     if (event->key() == Qt::Key_Escape) return;
-    QDialog::keyPressEvent(event);
+    GuardedDialog::keyPressEvent(event);
 }
 
 void TMainMenuForm::NewGameButtonMouseDown() { playSound(QStringLiteral("Printing")); }
@@ -233,7 +234,7 @@ void TMainMenuForm::NewGameButtonClick(QObject* sender) {
     if (sender == NewGameButton) ctx_.state.LevelNumber = 1;
     PasswordVisibilityCheck();
     ctx_.MenuChoice = QStringLiteral("New Game");
-    close();
+    leave();
 }
 
 void TMainMenuForm::OptionsButtonClick() { emit optionsRequested(); }
@@ -245,7 +246,7 @@ void TMainMenuForm::EditorButtonClick() {
 
 void TMainMenuForm::ExitButtonClick() {
     exitRequested_ = true;
-    close();
+    leave();
     QCoreApplication::quit();
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-#include <QDialog>
+#include "GuardedDialog.h"
 #include <array>
 #include <functional>
 
@@ -19,7 +19,7 @@ class TDataForm;
 // The main menu with its title animation, lamps and sliding password bar.
 // It is shown modally; MenuChoice (and, on the way out, exitRequested())
 // say how it was left.
-class TMainMenuForm : public QDialog {
+class TMainMenuForm : public GuardedDialog {
     Q_OBJECT
 public:
     TMainMenuForm(AppContext& ctx, TDataForm& data);
@@ -88,6 +88,8 @@ protected:
     void showEvent(QShowEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // A close by the window system is Exit: it never starts a level.
+    void closeRequested() override { ExitButtonClick(); }
 
 private:
     void createPasswordBar();

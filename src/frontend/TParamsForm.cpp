@@ -1,6 +1,7 @@
 #include "TParamsForm.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -158,12 +159,12 @@ void TParamsForm::ParamsOkClick() {
         ErrorReport::show(e.message());  // the dialog stays open
         return;
     }
-    close();
+    leave();
 }
 
 void TParamsForm::ParamsCancelClick() {
     ParamsInit();
-    close();
+    leave();
 }
 
 void TParamsForm::ParamsOkMouseDown() { playSound(QStringLiteral("Printing")); }
@@ -182,13 +183,13 @@ void TParamsForm::showEvent(QShowEvent* event) {
     if (anchor_ && anchor_->isVisible()) area = anchor_->geometry();
     else if (const QScreen* screen = QGuiApplication::primaryScreen()) area = screen->geometry();
     if (area.isValid()) move(area.center() - rect().center());
-    QDialog::showEvent(event);
+    GuardedDialog::showEvent(event);
 }
 
 void TParamsForm::keyPressEvent(QKeyEvent* event) {
     // Only OK and Cancel leave the dialog.
     if (event->key() == Qt::Key_Escape) return;
-    QDialog::keyPressEvent(event);
+    GuardedDialog::keyPressEvent(event);
 }
 
 }  // namespace tamb

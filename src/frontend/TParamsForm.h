@@ -1,5 +1,5 @@
 #pragma once
-#include <QDialog>
+#include "GuardedDialog.h"
 #include <QPointer>
 #include <functional>
 
@@ -18,7 +18,7 @@ class TDataForm;
 
 // The options: game speed and sound effects, kept in the configuration
 // list of the data holder (line 1 the speed, line 2 the sound switch).
-class TParamsForm : public QDialog {
+class TParamsForm : public GuardedDialog {
     Q_OBJECT
 public:
     TParamsForm(AppContext& ctx, TDataForm& data);
@@ -61,6 +61,8 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // A close by the window system is Cancel.
+    void closeRequested() override { ParamsCancelClick(); }
 
 private:
     void playSound(const QString& name);

@@ -1,6 +1,8 @@
 #include "TPrepareForm.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QScreen>
@@ -42,7 +44,7 @@ void TPrepareForm::advanceProgress() {
 }
 
 void TPrepareForm::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
+    GuardedDialog::showEvent(event);
     // Centred over the game screen, which is where the player looks on a
     // screen larger than the game.
     QRect area;
@@ -50,6 +52,20 @@ void TPrepareForm::showEvent(QShowEvent* event) {
     else if (const QScreen* screen = QGuiApplication::primaryScreen()) area = screen->geometry();
     if (area.isValid()) move(area.center() - QPoint(width() / 2, height() / 2));
     FormActivate();
+}
+
+void TPrepareForm::hideEvent(QHideEvent* event) {
+    // A level is only ever asked for while the box is up.
+    PrepareTimer->stop();
+    GuardedDialog::hideEvent(event);
+}
+
+void TPrepareForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    GuardedDialog::keyPressEvent(event);
 }
 
 void TPrepareForm::FormActivate() {

@@ -1,5 +1,5 @@
 #pragma once
-#include <QDialog>
+#include "GuardedDialog.h"
 
 #include <QPointer>
 
@@ -13,7 +13,7 @@ class ImageView;
 // The "level is being prepared" box in front of the game screen. Each
 // showing waits a second with an empty bar, then asks for the level
 // (levelDue); the level setup fills the bar and closes the box.
-class TPrepareForm : public QDialog {
+class TPrepareForm : public GuardedDialog {
     Q_OBJECT
 public:
     TPrepareForm();
@@ -29,6 +29,8 @@ public:
     // One step of the bar; it stops at its end and repaints at once when its
     // percentage changes, since the level setup keeps the event loop waiting.
     void advanceProgress();
+    // The level is set up, or could not be: the box goes.
+    void finish() { leave(); }
 
 signals:
     // Each showing, before its second starts: the game screen hides its
@@ -39,6 +41,10 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    // Only the level setup closes the box (finish): Esc does not, and a
+    // close by the window system is refused.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void FormActivate();

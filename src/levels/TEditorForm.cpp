@@ -1,6 +1,7 @@
 #include "TEditorForm.h"
 
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -489,14 +490,14 @@ void TEditorForm::ExitButtonClick() {
     try {
         TextLines::write(configFileName(), config);
     } catch (const TambError& e) {
+        // Reported, but never a trap: the editor can still be left.
         ErrorReport::show(e.message());
-        return;  // stays open
     }
     if (!LevelSaved &&
         !MessageBoxes::show(this, QStringLiteral("Уровень не сохранен"),
                             QStringLiteral("Нажмите ОК для выхода без записи уровня."), MessageBoxes::Buttons::OkCancel))
         return;
-    close();
+    leave();
 }
 
 void TEditorForm::keyPressEvent(QKeyEvent* event) {
@@ -505,11 +506,11 @@ void TEditorForm::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    QDialog::keyPressEvent(event);
+    GuardedDialog::keyPressEvent(event);
 }
 
 void TEditorForm::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
+    GuardedDialog::showEvent(event);
     if (!event->spontaneous()) FormActivate();
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-#include <QDialog>
+#include "GuardedDialog.h"
 #include <QRect>
 #include <QString>
 
@@ -23,7 +23,7 @@ class UpDown;
 
 // The level editor: draws a level cell by cell with a cursor preview and
 // saves it to, or loads it from, the level files.
-class TEditorForm : public QDialog {
+class TEditorForm : public GuardedDialog {
     Q_OBJECT
 public:
     TEditorForm(AppContext& ctx, TDataForm& data);
@@ -97,6 +97,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // A close by the window system takes the Exit button's road.
+    void closeRequested() override { ExitButtonClick(); }
 
 private:
     void buildPanel();

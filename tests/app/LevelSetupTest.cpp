@@ -1,3 +1,4 @@
+#include <QWindow>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPointer>
@@ -68,6 +69,54 @@ TEST_F(LevelSetupTest, ThePreparationScreenSetsUpTheLevelAfterASecond) {
     EXPECT_EQ(mainForm->KladsLabel->text(), QStringLiteral("кладов: 1"));
     EXPECT_EQ(mainForm->LivesLabel->text(), QStringLiteral("Жизней: 3"));
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
+// The preparation screen is left only by its level: Esc and the window
+// system do not close it, and no level starts behind the menu or the editor.
+TEST_F(LevelSetupTest, NoWayAroundThePreparationScreen) {
+    bool stayed = false;
+    QTimer::singleShot(200, prepareForm, [&] {
+        QTest::keyClick(prepareForm, Qt::Key_Escape);
+        prepareForm->close();  // as a window manager's close button does
+        stayed = prepareForm->isVisible();
+    });
+    forms->flow->showPreparation();
+    EXPECT_TRUE(stayed);
+    ASSERT_FALSE(mainForm->ManThread.isNull()) << "the level starts as usual after Esc";
+    mainForm->stopGame();
+
+    for (QWidget* over : {static_cast<QWidget*>(menuForm), static_cast<QWidget*>(editorForm)}) {
+        prepareForm->show();
+        over->show();
+        emit prepareForm->levelDue();
+        EXPECT_TRUE(mainForm->ManThread.isNull()) << over->metaObject()->className();
+        over->hide();
+        prepareForm->hide();
+        EXPECT_FALSE(prepareForm->PrepareTimer->isActive()) << "a hidden box asks for no level";
+    }
+}
+
+// Without its pictures no level starts: New Game answers with the error.
+TEST_F(LevelSetupTest, NewGameWithoutAUsableSpriteSheetAnswersWithTheError) {
+    const QString sheet = dir.filePath(QStringLiteral("graphics/sprites.bmp"));
+    for (const QSize size : {QSize(10, 10), QSize()}) {
+        if (size.isValid()) {
+            ASSERT_TRUE(Bitmap(size.width(), size.height()).image().save(sheet, "BMP"));
+        } else {  // the real sheet cut short
+            test::writeGraphics(dir.path());
+            QFile f(sheet);
+            ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+            ASSERT_TRUE(f.resize(f.size() / 2));
+        }
+        ctx().pictures.SpriteSheet = Bitmap();
+        errors.clear();
+        closeMenuWhenShown();
+        forms->flow->showPreparation();
+        EXPECT_FALSE(prepareForm->isVisible());
+        EXPECT_TRUE(mainForm->ManThread.isNull());
+        ASSERT_EQ(errors.size(), 1) << errors.join('\n').toStdString();
+        EXPECT_TRUE(errors[0].contains(QStringLiteral("sprites.bmp"))) << errors[0].toStdString();
+    }
 }
 
 TEST_F(LevelSetupTest, ArenaAndArenaBitmapAgreeAndTheExitDoorIsInNeither) {

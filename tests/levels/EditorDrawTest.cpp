@@ -1,4 +1,5 @@
 // Drawing in the editor, loading, clearing and leaving it.
+#include <QWindow>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -124,6 +125,30 @@ TEST_F(EditorTest, UnsavedExitAsksAndCancelStays) {
     EXPECT_TRUE(QFile::exists(dir.filePath("tamb.cfg")));  // written before the question
     answers = {true};
     click(editor->ExitButton);
+    EXPECT_FALSE(editor->isVisible());
+}
+
+// Leaving the editor always works, and the window system's close is no way
+// around its question.
+TEST_F(EditorTest, EveryWayOutOfTheEditorAsksAndNoneIsATrap) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("tamb.cfg")));  // the level number cannot be written
+    open();
+    click(editor->ExitButton);
+    EXPECT_FALSE(editor->isVisible()) << "a failed write must not keep the player in";
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains(QStringLiteral("tamb.cfg"))) << errors[0].toStdString();
+
+    open();
+    paint(5, 5, Kirp);
+    messages.clear();
+    answers = {false};
+    editor->close();  // as a window manager's close button does
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].caption, QStringLiteral("Уровень не сохранен"));
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(cell(5, 5), Kirp);
+    answers = {true};
+    editor->close();
     EXPECT_FALSE(editor->isVisible());
 }
 
