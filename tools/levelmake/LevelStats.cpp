@@ -39,7 +39,7 @@ double LevelStats::largestEmptyPercent() const { return percentOfInterior(larges
 double LevelStats::standStillSeconds() const {
     return standStillSlot < 0 ? -1.0 : ClockedGame::seconds(standStillSlot);
 }
-double LevelStats::routeSeconds() const { return ClockedGame::seconds(routeSlots); }
+double LevelStats::routeSeconds() const { return routePassed ? ClockedGame::seconds(routeSlots) : 0.0; }
 
 LevelStats measureLevel(const GameLevel& level, int number, const std::vector<ScriptEntry>* route,
                         const StatsOptions& options) {

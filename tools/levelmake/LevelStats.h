@@ -37,7 +37,7 @@ struct LevelStats {
     double fillPercent() const;
     double largestEmptyPercent() const;
     double standStillSeconds() const;  // < 0: he lives
-    double routeSeconds() const;
+    double routeSeconds() const;  // 0 unless the route passes
 };
 
 struct StatsOptions {

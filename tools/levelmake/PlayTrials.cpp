@@ -80,7 +80,10 @@ RoutePlay playRoute(const GameLevel& level, int levelNumber, const std::vector<S
     RoutePlay play;
     std::size_t next = 0;
     Command command = Command::Stop;
-    const int64_t cap = RunOptions{}.maxSlots;
+    // A route ends soon after its last command; a failing one is not
+    // played on for an hour of slots.
+    constexpr int64_t kAfterLastCommand = 6000;
+    const int64_t cap = (script.empty() ? 0 : script.back().slot) + kAfterLastCommand;
     std::vector<int> lastX, lastY;
     while (!game.ended() && game.slot() < cap) {
         const GameState& s = game.state();
