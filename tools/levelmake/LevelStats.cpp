@@ -190,7 +190,18 @@ std::string statsTable(const std::vector<LevelStats>& stats, bool markdown) {
             out += "|\n";
         }
     }
-    out += "routes in all: " + fixed(total / 60.0, 1) + " minutes\n";
+    int doors = 0, later = 0, dies = 0;
+    for (const LevelStats& s : stats) {
+        doors += s.doorOpen;
+        if (s.number <= kTutorialLevels) continue;
+        ++later;
+        dies += s.standStillSlot >= 0 && s.standStillSeconds() <= kStandStillSeconds;
+    }
+    if (markdown) out += "\n";
+    out += "Routes in all: " + fixed(total / 60.0, 1) + " minutes; the devils' door is open in " +
+           std::to_string(doors) + " of " + std::to_string(stats.size()) + " levels; standing still dies within " +
+           std::to_string(kStandStillSeconds) + " s in " + std::to_string(dies) + " of " + std::to_string(later) +
+           " levels after the tutorial.\n";
     return out;
 }
 
