@@ -54,7 +54,9 @@ LevelStats measureLevel(const GameLevel& level, int number, const std::vector<Sc
     st.devils = static_cast<int>(level.shets.size());
     for (const CellPos& d : level.shets) st.freeDevils += reach.devilMeetsMan(d);
     st.doorOpen = reach.devilMeetsMan(level.shetsDoor);
-    st.unreachedTreasures = static_cast<int>(reach.unreachedTreasures().size());
+    const std::vector<CellPos> unreached = reach.unreachedTreasures();
+    st.unreachedTreasures = static_cast<int>(unreached.size());
+    if (!unreached.empty()) st.firstUnreached = unreached.front();
     st.exitReachable = reach.exitReachable();
     const std::vector<CellPos> dead = reach.deadEnds();
     st.deadEnds = static_cast<int>(dead.size());
@@ -119,7 +121,10 @@ std::vector<Failure> levelFailures(const LevelStats& st) {
         out.push_back({7, "shares " + fixed(st.mostSharedPercent, 0) + "% of its cells with level " +
                               std::to_string(st.mostSharedWith)});
     if (st.unreachedTreasures > 0)
-        out.push_back({8, std::to_string(st.unreachedTreasures) + " treasures out of reach"});
+        out.push_back({8, std::to_string(st.unreachedTreasures) + " treasures out of reach" +
+                              (st.firstUnreached ? ", the first at column " + std::to_string(st.firstUnreached->col) +
+                                                       " row " + std::to_string(st.firstUnreached->row)
+                                                 : std::string())});
     if (!st.exitReachable) out.push_back({8, "the exit door is out of reach"});
     if (st.deadEnds > 0)
         out.push_back({8, std::to_string(st.deadEnds) + " cells the man never leaves alive, the first at column " +

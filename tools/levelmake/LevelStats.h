@@ -26,6 +26,7 @@ struct LevelStats {
     int64_t routeSlots = 0;
     MechanicSet routeUsed = 0;
     int unreachedTreasures = 0;
+    std::optional<CellPos> firstUnreached;
     bool exitReachable = false;
     int deadEnds = 0;
     std::optional<CellPos> firstDeadEnd;
