@@ -18,7 +18,7 @@ namespace {
 // Levels from before the checklist, still to be reworked or replaced. The
 // list only shrinks: a level leaves it when it passes every criterion, and
 // the campaign-wide criteria are judged once it is empty.
-const std::set<int> kPendingRework = {11, 12,
+const std::set<int> kPendingRework = {12,
                                       13, 14, 15, 16, 17, 18, 19, 20, 21, 22};
 
 constexpr std::size_t kMinLevels = 50;
@@ -29,12 +29,14 @@ std::string describe(const std::vector<Failure>& failures) {
     return out;
 }
 
-// The level's figures, compared with every other shipped level.
+// The level's figures, compared with every other shipped level but those
+// still to be reworked (they will not stay as they are).
 LevelStats measure(int n, const std::vector<int>& numbers) {
     std::vector<GameLevel> levels;
     std::vector<LevelStats> stats;
     const std::vector<ScriptEntry> route = campaign::readRoute(n);
     for (int other : numbers) {
+        if (other != n && kPendingRework.count(other)) continue;
         levels.push_back(campaign::readLevel(other));
         StatsOptions options;
         options.plays = other == n;
