@@ -7,12 +7,12 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
-#include <regex>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "AsciiLevel.h"
+#include "CampaignFiles.h"
 #include "LevelCodec.h"
 #include "RouteBuilder.h"
 
@@ -22,21 +22,9 @@ using namespace tamb::levelmake;
 
 namespace {
 
-const fs::path kLevels = TAMB_LEVELS_DIR;
-
-std::vector<int> levelNumbers() {
-    std::vector<int> numbers;
-    const std::regex name("level([0-9]+)");
-    for (const auto& entry : fs::directory_iterator(kLevels)) {
-        std::smatch m;
-        const std::string file = entry.path().filename().string();
-        if (entry.is_regular_file() && std::regex_match(file, m, name)) numbers.push_back(std::stoi(m[1].str()));
-    }
-    std::sort(numbers.begin(), numbers.end());
-    return numbers;
-}
-
-fs::path levelFile(int n) { return kLevels / ("level" + std::to_string(n)); }
+const fs::path kLevels = campaign::levelsDir();
+using campaign::levelFile;
+using campaign::levelNumbers;
 
 std::string runCommand(const std::string& command) {
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);

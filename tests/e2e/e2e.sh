@@ -69,11 +69,11 @@ cp "$SHOT" "$OUT/01-menu.png"
 xdotool mousemove 319 216 click 1
 wait_for "level 1" $((20 * SLOW)) level_shown || fail "level 1 never showed"
 cp "$SHOT" "$OUT/02-level1.png"
-man_at 30 390 40 40 || fail "the man is not at his start on level 1"
-devil_at 490 270 60 60 || fail "the devil is not in its cage on level 1"
+man_at $LEVEL1_START || fail "the man is not at his start on level 1"
+devil_at 550 10 60 60 || fail "the devil is not in its cage on level 1"
 label_before=$(region_hash "$SHOT" 0 440 642 42)
 
-# Walk right along the floor: he leaves his start and picks up treasures.
+# Walk right along the top floor: he leaves his start and picks up a treasure.
 # The first key may come while the preparation screen is still handing the
 # keyboard back; a second press must move him.
 sleep 0.5
@@ -83,12 +83,12 @@ for attempt in 1 2 3; do
   xdotool keyup Right
   sleep 0.5
   shot "$SHOT"
-  man_at 30 390 40 40 || break
+  man_at $LEVEL1_START || break
   echo "attempt $attempt: the man is still at his start"
   [ "$attempt" -lt 2 ] || fail "the man did not leave his start"
 done
 cp "$SHOT" "$OUT/03-walked.png"
-man_at 60 390 400 40 || fail "the man is not further right on the floor"
+man_at 330 50 300 100 || fail "the man is not further right on the floor"
 [ "$(region_hash "$SHOT" 0 440 642 42)" != "$label_before" ] || fail "the status panel did not change after treasures"
 
 # Back left, and fire (the floor is unbreakable: nothing may break).

@@ -33,10 +33,12 @@ menu_buttons_shown() {
   above "$(mean_of "$SHOT" 215 192 209 210)" 0.2 && above "$(mean_of "$SHOT" 223 200 193 33)" 0.1
 }
 
-# Level 1: edge bricks along the top row, the status panel below the arena.
+# Level 1: edge bricks along the top row, the status panel below the arena,
+# the man at his start in the middle of the top floor.
+LEVEL1_START="290 60 40 40"
 level_shown() {
   above "$(mean_of "$SHOT" 0 0 640 20)" 0.1 && above "$(mean_of "$SHOT" 0 440 642 42)" 0.05 &&
-    man_at 30 390 40 40
+    man_at $LEVEL1_START
 }
 
 # The figures' colours, as the art defines them.

@@ -5,10 +5,10 @@
 #include <stdexcept>
 
 #include "AsciiLevel.h"
+#include "ClockedGame.h"
 #include "HeadlessRun.h"
 #include "LevelCodec.h"
 #include "Rules.h"
-#include "SlotClock.h"
 
 namespace tamb::levelmake {
 
@@ -40,36 +40,26 @@ int toInt(const std::string& text) {
 // every change of command.
 class Player {
 public:
-    Player(const GameLevel& level, int levelNumber) : s_(std::make_unique<GameState>()), clock_(100) {
-        s_->LevelNumber = levelNumber;
-        SetUpLevelState(*s_, level);
-        s_->GameDelay = clock_.gameDelay();
-        lives_ = s_->Lives;
-    }
+    Player(const GameLevel& level, int levelNumber) : game_(level, levelNumber) {}
 
-    const GameState& state() const { return *s_; }
-    int64_t slot() const { return slot_; }
+    const GameState& state() const { return game_.state(); }
+    int64_t slot() const { return game_.slot(); }
     Command lastCommand() const { return last_; }
-    bool ended() const { return s_->GameResult != GameResult::Normal; }
+    bool ended() const { return game_.ended(); }
     std::vector<std::string>& script() { return script_; }
 
     void step(Command c) {
         if (ended()) throw std::runtime_error("the level has already ended");
-        const int64_t n = slot_ + 1;
-        clock_.runTimers(*s_, host_);
         if (c != last_ || script_.empty()) {
-            script_.push_back(std::to_string(n) + " " + std::string(commandName(c)));
-            s_->Command = c;
+            script_.push_back(std::to_string(game_.slot() + 1) + " " + std::string(commandName(c)));
             last_ = c;
         }
-        clock_.runSlot(*s_, host_);
-        slot_ = n;
-        if (s_->Lives != lives_ || s_->GameResult == GameResult::ManKilled)
-            throw std::runtime_error("the man died at slot " + std::to_string(n));
+        game_.step(c);
+        if (game_.manDied()) throw std::runtime_error("the man died at slot " + std::to_string(game_.slot()));
     }
 
     int value(const std::string& name) const {
-        const GameState& s = *s_;
+        const GameState& s = state();
         if (name == "x") return s.ManX;
         if (name == "y") return s.ManY;
         if (name == "col") return s.ManX % kCellSize == 0 ? s.ManX / kCellSize : -1;
@@ -77,11 +67,11 @@ public:
         if (name == "falling") return s.ManFalling ? 1 : 0;
         if (name == "klads") return s.KladsLeft;
         if (name == "lives") return s.Lives;
-        if (name == "slot") return static_cast<int>(slot_);
+        if (name == "slot") return static_cast<int>(slot());
         if (name == "hole") {
             int holes = 0;
             for (int i = 0; i < kRows * kCols; ++i)
-                if (isHoleState(s.CellStates[i])) ++holes;
+                if (s.CellStates[i] >= 1 && s.CellStates[i] <= 18) ++holes;
             return holes;
         }
         if (name.size() >= 3 && name[0] == 'd') {
@@ -102,20 +92,16 @@ public:
     }
 
     std::string describe() const {
-        const GameState& s = *s_;
+        const GameState& s = state();
         std::ostringstream o;
-        o << "slot " << slot_ << ": man (" << s.ManX << "," << s.ManY << ")" << (s.ManFalling ? " falling" : "")
+        o << "slot " << slot() << ": man (" << s.ManX << "," << s.ManY << ")" << (s.ManFalling ? " falling" : "")
           << ", klads " << s.KladsLeft << ", lives " << s.Lives;
         for (int i = 0; i < s.ShetsCount; ++i) o << ", d" << i + 1 << " (" << s.ShetsX[i] << "," << s.ShetsY[i] << ")";
         return o.str();
     }
 
 private:
-    std::unique_ptr<GameState> s_;
-    NullGameHost host_;
-    SlotClock clock_;
-    int64_t slot_ = 0;
-    int lives_ = 3;
+    ClockedGame game_;
     Command last_ = Command::Stop;
     std::vector<std::string> script_;
 };
