@@ -1,6 +1,6 @@
 #include "AsciiLevel.h"
 
-#include "HeadlessRun.h"
+#include "LineSplit.h"
 
 #include <fstream>
 #include <sstream>

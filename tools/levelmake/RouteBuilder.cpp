@@ -7,7 +7,9 @@
 #include "AsciiLevel.h"
 #include "HeadlessRun.h"
 #include "LevelCodec.h"
+#include "LineSplit.h"
 #include "Rules.h"
+#include "Script.h"
 #include "SlotClock.h"
 
 namespace tamb::levelmake {

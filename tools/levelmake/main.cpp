@@ -7,6 +7,7 @@
 #include <string>
 
 #include "AsciiLevel.h"
+#include "LineSplit.h"
 #include "RouteBuilder.h"
 
 namespace fs = std::filesystem;

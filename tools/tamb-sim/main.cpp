@@ -13,6 +13,9 @@
 
 #include "HeadlessRun.h"
 #include "LevelCodec.h"
+#include "LineSplit.h"
+#include "Script.h"
+#include "Trace.h"
 
 namespace {
 

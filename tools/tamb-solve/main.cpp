@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "LevelCodec.h"
+#include "LineSplit.h"
 #include "RouteFinder.h"
 
 namespace {
