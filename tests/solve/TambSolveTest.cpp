@@ -44,14 +44,14 @@ class TambSolve : public ::testing::Test {
 protected:
     std::string level(const std::string& name, const std::vector<std::string>& map) {
         const std::string path = dir.path(name);
-        writeText(path, joinLines(levelLines(makeLevel(map))));
+        writeText(path, joinLines(levelFileLines(makeLevel(map))));
         return quoted(path);
     }
     TempDir dir;
 };
 
-const std::vector<std::string> kBrickToBurn = {"SSSSSSSSSSSS", "SM       XHS", "SSSS#SSSSSHS", "S   $     HS",
-                                               "SSSSSSSSSSSS"};
+const std::vector<std::string> kBrickToBurn = {"%%%%%%%%%%%%", "%M.......XH%", "%%%%#%%%%%H%", "%...$.....H%",
+                                               "%%%%%%%%%%%%"};
 
 TEST_F(TambSolve, PrintsARouteThatTambSimPlaysToTheDoor) {
     const std::string file = level("level3", kBrickToBurn);
@@ -72,7 +72,7 @@ TEST_F(TambSolve, PrintsARouteThatTambSimPlaysToTheDoor) {
 }
 
 TEST_F(TambSolve, SaysSoWhenNoRouteExists) {
-    const Result r = run(dir, TAMB_SOLVE_PATH, level("walled", {"SSSSSSSSSSS", "SM   S$S XS", "SSSSSSSSSSS"}) +
+    const Result r = run(dir, TAMB_SOLVE_PATH, level("walled", {"%%%%%%%%%%%", "%M...%$%.X%", "%%%%%%%%%%%"}) +
                                                    " --out " + quoted(dir.path("none")));
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out.rfind("no route exists", 0), 0u) << r.out;

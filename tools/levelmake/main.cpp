@@ -9,6 +9,7 @@
 
 #include "AsciiLevel.h"
 #include "LevelStats.h"
+#include "LineSplit.h"
 #include "RouteBuilder.h"
 
 namespace fs = std::filesystem;
