@@ -1,12 +1,9 @@
 // The tamb-sim program itself: files, arguments, output and exit status.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 #include "LineSplit.h"
+#include "RunProgram.h"
 #include "SimTestSupport.h"
 
 using namespace tamb;
@@ -14,31 +11,9 @@ using namespace tamb::test;
 
 namespace {
 
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using Result = ProgramResult;
 
-std::string readAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
-std::string quoted(const std::string& s) { return "'" + s + "'"; }
-
-Result runSim(const TempDir& dir, const std::string& args) {
-    const std::string out = dir.path("stdout"), err = dir.path("stderr");
-    const std::string cmd = quoted(TAMB_SIM_PATH) + " " + args + " >" + quoted(out) + " 2>" + quoted(err);
-    const int rc = std::system(cmd.c_str());
-    Result r;
-    r.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-    r.out = readAll(out);
-    r.err = readAll(err);
-    return r;
-}
+Result runSim(const TempDir& dir, const std::string& args) { return runProgram(dir, TAMB_SIM_PATH, args); }
 
 const std::vector<std::string> kWalkToDoor = {"", ".M..X...$", "%%%%%%%%%", "", "....D"};
 
