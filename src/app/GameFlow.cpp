@@ -41,19 +41,30 @@ void GameFlow::showMenuRoad() {
     if (ctx_.MenuChoice == kNewGame) showPreparation();
 }
 
-void GameFlow::showPreparation() {
+void GameFlow::gameEnded() {
+    using Outcome = TPrepareForm::Outcome;
+    Outcome outcome = Outcome::GameOver;
+    if (ctx_.state.GameResult == GameResult::LevelPassed)
+        outcome = main_.levelToPlay() == ctx_.state.LevelNumber ? Outcome::LevelPassed : Outcome::AllLevelsPassed;
+    showPreparation(outcome);
+}
+
+void GameFlow::showPreparation(TPrepareForm::Outcome outcome) {
     // A level that cannot be set up goes back to the menu; a loop rather
     // than a recursion, as the player may try again and again.
     for (;;) {
         if (quitting_) return;
         setupFailed_ = !picturesReady();
         if (!setupFailed_) {
+            const int level = main_.levelToPlay();
+            prepare_.setNotice(outcome, level, ctx_.passwords.of(level));
             prepare_.PrepareProgress->setValue(0);
             showModal(&prepare_);
         }
         if (!setupFailed_ || quitting_) return;
         showModal(&menu_);
         if (quitting_ || ctx_.MenuChoice != kNewGame) return;
+        outcome = TPrepareForm::Outcome::None;
     }
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 #include <QObject>
 
+#include "TPrepareForm.h"
+
 class QWidget;
 
 namespace tamb {
@@ -24,7 +26,10 @@ public:
     void showMenuRoad();
     // The preparation screen and the level setup it runs; a level that
     // cannot be set up leads back to the menu.
-    void showPreparation();
+    void showPreparation(TPrepareForm::Outcome outcome = TPrepareForm::Outcome::None);
+    // The game ended by itself: the next level (or the same, after the last
+    // life) is prepared, saying how the game ended.
+    void gameEnded();
     // The preparation screen's second is over: the level is set up, unless
     // the box is gone or the menu or the editor is up meanwhile.
     void levelDue();

@@ -113,14 +113,18 @@ bool TMainForm::picturesLoaded() const {
     return !ctx_.pictures.SpriteSheet.isNull() && !ctx_.pictures.PasswordScene.isNull();
 }
 
+int TMainForm::levelToPlay() const {
+    const int n = ctx_.state.LevelNumber;
+    return TextLines::exists(data_->baseFolder() + QStringLiteral("/levels/level") + QString::number(n)) ? n : 1;
+}
+
 void TMainForm::SetLevel() {
     GameState& s = ctx_.state;
     // The thread of the level before must be gone before its state changes.
     TManControl::stop(ManThread, s);
 
-    const QString base = data_->baseFolder() + QStringLiteral("/levels/level");
-    if (!TextLines::exists(base + QString::number(s.LevelNumber))) s.LevelNumber = 1;
-    const QString fileName = base + QString::number(s.LevelNumber);
+    s.LevelNumber = levelToPlay();
+    const QString fileName = data_->baseFolder() + QStringLiteral("/levels/level") + QString::number(s.LevelNumber);
     GameLevel level;
     try {
         // Only the lines the format has: a huge file costs no more than a

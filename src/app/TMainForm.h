@@ -46,6 +46,8 @@ public:
     // starts the game; then levelReady(). On failure the error is reported
     // and levelSetupFailed() follows.
     void SetLevel();
+    // The level SetLevel will play: LevelNumber, or 1 when it has no file.
+    int levelToPlay() const;
     // Ends a game still running; its drawing calls are served meanwhile.
     void stopGame();
 

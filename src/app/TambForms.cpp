@@ -68,7 +68,7 @@ void TambForms::wire() {
     QObject::connect(main, &TMainForm::setupProgressed, prepare, &TPrepareForm::advanceProgress);
     QObject::connect(main, &TMainForm::levelReady, prepare, &TPrepareForm::finish);
     QObject::connect(main, &TMainForm::levelSetupFailed, flow, &GameFlow::levelSetupFailed);
-    QObject::connect(main, &TMainForm::gameEnded, flow, &GameFlow::showPreparation);
+    QObject::connect(main, &TMainForm::gameEnded, flow, &GameFlow::gameEnded);
     QObject::connect(main, &TMainForm::gameLeft, flow, &GameFlow::showMenuRoad);
 }
 

@@ -30,9 +30,38 @@ TPrepareForm::TPrepareForm() {
         "QProgressBar { background-color: aqua; border: none; }"
         "QProgressBar::chunk { background-color: blue; }"));
 
+    // In the heading's style: light serif italics over the sky.
+    auto caption = [this](int top, int height, int pixelSize) {
+        auto* label = new QLabel(this);
+        QFont font;
+        font.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman")});
+        font.setItalic(true);
+        font.setBold(true);
+        font.setPixelSize(pixelSize);
+        label->setFont(font);
+        label->setStyleSheet(QStringLiteral("color: #fff4c0; background: transparent;"));
+        label->setAlignment(Qt::AlignCenter);
+        label->setGeometry(0, top, width(), height);
+        return label;
+    };
+    OutcomeLabel = caption(54, 24, 19);
+    LevelLabel = caption(91, 20, 15);
+
     PrepareTimer = new QTimer(this);
     PrepareTimer->setInterval(1000);
     connect(PrepareTimer, &QTimer::timeout, this, &TPrepareForm::PrepareTimerTimer);
+}
+
+void TPrepareForm::setNotice(Outcome outcome, int level, const QString& password) {
+    switch (outcome) {
+        case Outcome::None: OutcomeLabel->clear(); break;
+        case Outcome::LevelPassed: OutcomeLabel->setText(QStringLiteral("Уровень пройден!")); break;
+        case Outcome::GameOver: OutcomeLabel->setText(QStringLiteral("Игра окончена")); break;
+        case Outcome::AllLevelsPassed: OutcomeLabel->setText(QStringLiteral("Все уровни пройдены!")); break;
+    }
+    QString text = QStringLiteral("Уровень ") + QString::number(level);
+    if (!password.isEmpty()) text += QStringLiteral(" • пароль: ") + password;
+    LevelLabel->setText(text);
 }
 
 void TPrepareForm::advanceProgress() {

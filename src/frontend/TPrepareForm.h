@@ -3,6 +3,7 @@
 
 #include <QPointer>
 
+class QLabel;
 class QProgressBar;
 class QTimer;
 
@@ -18,12 +19,20 @@ class TPrepareForm : public GuardedDialog {
 public:
     TPrepareForm();
 
+    // How the game before ended, for the box to say.
+    enum class Outcome { None, LevelPassed, GameOver, AllLevelsPassed };
+    // What the box says while it is up: how the game before ended, and the
+    // level being prepared with its password (none when empty).
+    void setNotice(Outcome outcome, int level, const QString& password);
+
     // The window the box is centred over while it is visible (the screen
     // otherwise).
     void setAnchor(QWidget* anchor) { anchor_ = anchor; }
 
     ImageView* Image1 = nullptr;
     QProgressBar* PrepareProgress = nullptr;
+    QLabel* OutcomeLabel = nullptr;
+    QLabel* LevelLabel = nullptr;
     QTimer* PrepareTimer = nullptr;
 
     // One step of the bar; it stops at its end and repaints at once when its

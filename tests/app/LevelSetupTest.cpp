@@ -119,6 +119,41 @@ TEST_F(LevelSetupTest, NewGameWithoutAUsableSpriteSheetAnswersWithTheError) {
     }
 }
 
+// The preparation screen says how the game before ended and which level
+// comes, with its password.
+TEST_F(LevelSetupTest, ThePreparationScreenSaysWhatComes) {
+    test::writeLevel(dir.path(), 2, test::simpleLevel());
+    const struct {
+        const char* name;
+        GameResult before;  // Normal: a new game from the menu
+        int levelNumber;
+        QString outcome;
+        QString level;
+    } cases[] = {
+        {"new game", GameResult::Normal, 1, "", "Уровень 1 \u2022 пароль: ryba"},
+        {"level passed", GameResult::LevelPassed, 2, "Уровень пройден!", "Уровень 2 \u2022 пароль: 7"},
+        {"last life lost", GameResult::ManKilled, 2, "Игра окончена", "Уровень 2 \u2022 пароль: 7"},
+        {"last level passed", GameResult::LevelPassed, 3, "Все уровни пройдены!", "Уровень 1 \u2022 пароль: ryba"},
+    };
+    for (const auto& c : cases) {
+        ctx().state.LevelNumber = c.levelNumber;
+        ctx().state.GameResult = c.before;
+        QString outcome, level;
+        QTimer::singleShot(200, prepareForm, [&] {
+            outcome = prepareForm->OutcomeLabel->text();
+            level = prepareForm->LevelLabel->text();
+            prepareForm->grab().save(test::screenshotPath(QStringLiteral("prepare-%1.png").arg(c.levelNumber)));
+        });
+        if (c.before == GameResult::Normal)
+            forms->flow->showPreparation();
+        else
+            forms->flow->gameEnded();
+        EXPECT_EQ(outcome, c.outcome) << c.name;
+        EXPECT_EQ(level, c.level) << c.name;
+        mainForm->stopGame();
+    }
+}
+
 TEST_F(LevelSetupTest, ArenaAndArenaBitmapAgreeAndTheExitDoorIsInNeither) {
     ctx().state.LevelNumber = 1;
     mainForm->SetLevel();
