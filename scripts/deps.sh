@@ -3,7 +3,7 @@
 # only those that are missing.
 set -euo pipefail
 PKGS=(cmake ninja-build g++ pkg-config ccache
-      qt6-base-dev qt6-multimedia-dev qt6-image-formats-plugins qt6-qpa-plugins libgl-dev
+      qt6-base-dev qt6-multimedia-dev qt6-image-formats-plugins qt6-qpa-plugins qt6-translations-l10n libgl-dev
       libgtest-dev libgmock-dev libbenchmark-dev
       fonts-liberation fontconfig
       xvfb xdotool x11-utils imagemagick)

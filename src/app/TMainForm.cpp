@@ -49,7 +49,7 @@ void paintBlack(QWidget* w) {
 }  // namespace
 
 TMainForm::TMainForm(AppContext& ctx) : ctx_(ctx), host_(*this) {
-    setWindowTitle(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Tamb"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setFocusPolicy(Qt::StrongFocus);
 

@@ -1,3 +1,5 @@
+#include <QIcon>
+
 #include "ScreenScale.h"
 #include "TambApplication.h"
 #include "TambForms.h"
@@ -7,6 +9,7 @@ int main(int argc, char** argv) {
     tamb::chooseInterfaceScale(argc, argv);
     tamb::TambApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Tamb"));
+    app.setWindowIcon(QIcon(QStringLiteral(":/pics/icon.png")));
     tamb::TambForms forms;
     forms.start();
     return app.exec();

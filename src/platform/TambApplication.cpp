@@ -1,5 +1,7 @@
 #include "TambApplication.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
 #include <csignal>
 
 #include "ErrorReport.h"
@@ -23,7 +25,12 @@ int& beforeStart(int& argc) {
 
 }  // namespace
 
-TambApplication::TambApplication(int& argc, char** argv) : QApplication(beforeStart(argc), argv) {}
+TambApplication::TambApplication(int& argc, char** argv) : QApplication(beforeStart(argc), argv) {
+    // Without the translation package the buttons stay English.
+    if (qtTexts_.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(&qtTexts_);
+}
 
 bool TambApplication::notify(QObject* receiver, QEvent* event) {
     try {
