@@ -4,12 +4,8 @@
 
 namespace tamb {
 
-CoalescingTimer::CoalescingTimer(QObject* parent) : QObject(parent) {
-    timer_.setSingleShot(true);
-    timer_.setTimerType(Qt::PreciseTimer);
-    clock_.start();
-    connect(&timer_, &QTimer::timeout, this, &CoalescingTimer::fire);
-}
+CoalescingTimer::CoalescingTimer(QObject* parent, std::unique_ptr<TimerClock> clock)
+    : QObject(parent), clock_(clock ? std::move(clock) : std::make_unique<QtTimerClock>()) {}
 
 void CoalescingTimer::setInterval(int ms) {
     interval_ = std::max(ms, 0);
@@ -18,28 +14,28 @@ void CoalescingTimer::setInterval(int ms) {
 
 void CoalescingTimer::start() {
     active_ = true;
-    next_ = clock_.elapsed() + interval_;
+    next_ = clock_->now() + interval_;
     arm();
 }
 
 void CoalescingTimer::stop() {
     active_ = false;
-    timer_.stop();
+    clock_->cancel();
 }
 
 void CoalescingTimer::shareWake() {
-    if (!active_ || clock_.elapsed() < next_ - window_) return;
+    if (!active_ || clock_->now() < next_ - window_) return;
     // Zero time: the event loop fires it on this same pass, without sleeping.
-    timer_.start(0);
+    clock_->callAfter(0, [this] { fire(); });
 }
 
 void CoalescingTimer::arm() {
-    timer_.start(static_cast<int>(std::max<qint64>(0, next_ + window_ - clock_.elapsed())));
+    clock_->callAfter(static_cast<int>(std::max<qint64>(0, next_ + window_ - clock_->now())), [this] { fire(); });
 }
 
 void CoalescingTimer::fire() {
     if (!active_) return;
-    const qint64 now = clock_.elapsed();
+    const qint64 now = clock_->now();
     next_ += interval_;
     // Held up for longer than a period (a modal screen, a slow machine):
     // go on from now rather than firing the missed ones in a burst.

@@ -1,7 +1,8 @@
 #pragma once
-#include <QElapsedTimer>
 #include <QObject>
-#include <QTimer>
+#include <memory>
+
+#include "TimerClock.h"
 
 namespace tamb {
 
@@ -16,7 +17,8 @@ namespace tamb {
 class CoalescingTimer : public QObject {
     Q_OBJECT
 public:
-    explicit CoalescingTimer(QObject* parent = nullptr);
+    // Keeps its deadlines on `clock` (Qt's clock and timer unless given).
+    explicit CoalescingTimer(QObject* parent = nullptr, std::unique_ptr<TimerClock> clock = {});
 
     int interval() const { return interval_; }
     // On a running timer this starts the period anew, as QTimer does.
@@ -38,8 +40,7 @@ private:
     void fire();
     void arm();
 
-    QTimer timer_;
-    QElapsedTimer clock_;
+    std::unique_ptr<TimerClock> clock_;
     qint64 next_ = 0;  // the next deadline, ms on clock_
     int interval_ = 0;
     int window_ = 15;

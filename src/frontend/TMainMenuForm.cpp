@@ -170,6 +170,23 @@ void TMainMenuForm::FormActivate() {
     if (EffectStep == 0) EffectTimer->start();
 }
 
+namespace {
+constexpr int kLastTitleStep = 22;
+}
+
+void TMainMenuForm::skipTitleAnimation() {
+    if (!EffectTimer->isActive()) return;
+    EffectTimer->stop();
+    EffectStep = kLastTitleStep;
+    for (int i = 1; i <= 10; ++i) Image[i]->hide();
+    for (QWidget* w : {static_cast<QWidget*>(LogoImage1), static_cast<QWidget*>(LogoImage2),
+                       static_cast<QWidget*>(NewGameButton), static_cast<QWidget*>(PasswordButton),
+                       static_cast<QWidget*>(OptionsButton), static_cast<QWidget*>(EditorButton),
+                       static_cast<QWidget*>(ExitButton), static_cast<QWidget*>(ButtonsImage),
+                       static_cast<QWidget*>(Bevel1), static_cast<QWidget*>(AuthorImage)})
+        w->show();
+}
+
 void TMainMenuForm::EffectTimerTimer() {
     ++EffectStep;
     if (EffectStep >= 1 && EffectStep <= 10) {
@@ -194,7 +211,7 @@ void TMainMenuForm::EffectTimerTimer() {
                                static_cast<QWidget*>(Bevel1), static_cast<QWidget*>(AuthorImage)})
                 w->show();
             break;
-        case 22:
+        case kLastTitleStep:
             AuthorImage->show();
             EffectTimer->stop();
             break;
@@ -222,7 +239,17 @@ void TMainMenuForm::mouseMoveEvent(QMouseEvent* event) {
     GuardedDialog::mouseMoveEvent(event);
 }
 
+void TMainMenuForm::mousePressEvent(QMouseEvent* event) {
+    skipTitleAnimation();
+    GuardedDialog::mousePressEvent(event);
+}
+
 void TMainMenuForm::keyPressEvent(QKeyEvent* event) {
+    if (EffectTimer->isActive()) {
+        skipTitleAnimation();
+        event->accept();
+        return;
+    }
     // The menu is left through its buttons only.
     if (event->key() == Qt::Key_Escape) return;
     GuardedDialog::keyPressEvent(event);

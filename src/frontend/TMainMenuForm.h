@@ -39,6 +39,9 @@ public:
     void EditorButtonClick();
     void ExitButtonClick();
     void EffectTimerTimer();
+    // A click or a key while the title animation plays: the menu as the
+    // animation leaves it, at once and without its sounds.
+    void skipTitleAnimation();
     void AllLightsOff();
 
     // The password bar.
@@ -87,6 +90,7 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     // A close by the window system is Exit: it never starts a level.
     void closeRequested() override { ExitButtonClick(); }

@@ -1,8 +1,6 @@
 #pragma once
 #include <cstdint>
 #include <functional>
-#include <stdexcept>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -22,23 +20,6 @@ struct ScriptEntry {
     int64_t slot = 0;  // from 1
     Command command = Command::Stop;
 };
-
-class ScriptError : public std::runtime_error {
-public:
-    ScriptError(int line, const std::string& what);
-    int line() const { return line_; }  // from 1
-
-private:
-    int line_;
-};
-
-// Lines "SLOT COMMAND"; blank lines and lines starting with '#' are skipped.
-// The result is ordered by slot (lines of one slot keep their order).
-std::vector<ScriptEntry> parseScript(const std::vector<std::string>& lines);
-
-// Splits a text file into lines at CR LF, lone LF or lone CR; a last line
-// without an end counts.
-std::vector<std::string> splitLines(std::string_view text);
 
 enum class RunEnd : uint8_t {
     LevelPassed,  // GameResult became "LevelPassed"
@@ -71,9 +52,5 @@ RunSummary runHeadless(GameState& s, GameHost& host, const std::vector<ScriptEnt
 // Sets up the level (with its level number) and runs it.
 RunSummary runLevel(const GameLevel& level, int levelNumber, const std::vector<ScriptEntry>& script,
                     const RunOptions& options, GameHost& host, const TraceSink& trace = {});
-
-// One JSON object per slot / for the end of the run (no line end).
-std::string traceLine(const GameState& s, int64_t slot, Command command);
-std::string endLine(const RunSummary& summary);
 
 }  // namespace tamb

@@ -4,6 +4,8 @@
 #include <regex>
 
 #include "AsciiLevel.h"
+#include "LineSplit.h"
+#include "Script.h"
 #include "LevelCodec.h"
 
 namespace fs = std::filesystem;

@@ -14,6 +14,7 @@
 #include "AsciiLevel.h"
 #include "CampaignFiles.h"
 #include "LevelCodec.h"
+#include "LineSplit.h"
 #include "RouteBuilder.h"
 
 namespace fs = std::filesystem;

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "AsciiLevel.h"
+#include "LineSplit.h"
+#include "Script.h"
 #include "LevelStats.h"
 #include "MapMeasures.h"
 #include "PlayTrials.h"

@@ -10,9 +10,15 @@ class FrontendFixture : public FormsTest {
 protected:
     void SetUp() override {
         FormsTest::SetUp();
+        recreateForms();
+    }
+    // A fresh set of forms, as at the program's start.
+    void recreateForms() {
+        destroyForms();
         createForms(false);
         recordMenuSounds();
         errors.clear();
+        sounds.clear();
     }
     QString cfgPath() const { return dir.filePath(QStringLiteral("tamb.cfg")); }
 };

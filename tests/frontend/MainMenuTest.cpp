@@ -80,6 +80,31 @@ TEST_F(MainMenuTest, TitleAnimationRunsOncePerRun) {
     EXPECT_TRUE(sounds.isEmpty());
 }
 
+TEST_F(MainMenuTest, AClickOrAKeySkipsTheTitleAnimation) {
+    for (const bool byKey : {false, true}) {
+        SCOPED_TRACE(byKey ? "key" : "click");
+        recreateForms();
+        showMenu();
+        for (int step = 1; step <= 3; ++step) menuForm->EffectTimerTimer();
+        if (byKey)
+            QTest::keyClick(menuForm, Qt::Key_Space);
+        else
+            QTest::mouseClick(menuForm, Qt::LeftButton, {}, QPoint(600, 300));
+        EXPECT_FALSE(menuForm->EffectTimer->isActive());
+        EXPECT_EQ(menuForm->EffectStep, 22);
+        for (QWidget* w : {static_cast<QWidget*>(menuForm->LogoImage1), static_cast<QWidget*>(menuForm->LogoImage2),
+                           static_cast<QWidget*>(menuForm->NewGameButton), static_cast<QWidget*>(menuForm->ExitButton),
+                           static_cast<QWidget*>(menuForm->ButtonsImage), static_cast<QWidget*>(menuForm->AuthorImage)})
+            EXPECT_FALSE(w->isHidden()) << w->metaObject()->className();
+        EXPECT_TRUE(menuForm->Image[1]->isHidden());
+        EXPECT_EQ(sounds, QStringList(3, QStringLiteral("Printing"))) << "no sounds of the skipped steps";
+        moveOver(menuForm, {20, 300});
+        moveOver(menuForm->ExitButton);
+        EXPECT_EQ(litLamps(), (QList<int>{9, 10})) << "the lamps work at once";
+        menuForm->hide();
+    }
+}
+
 TEST_F(MainMenuTest, TitleAnimationStopsByItselfOnTheRealTimer) {
     showMenu();
     menuForm->EffectTimer->setInterval(1);

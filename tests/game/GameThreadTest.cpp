@@ -41,6 +41,13 @@ private:
     Duration now_ = 1000ms;
 };
 
+// The recording host names threads by std::thread::id; the tests run on
+// the user-interface thread.
+std::thread::id uiThread() {
+    EXPECT_EQ(QThread::currentThread(), QCoreApplication::instance()->thread());
+    return std::this_thread::get_id();
+}
+
 bool waitUntilGone(QPointer<TManControl>& thread, int ms = 5000) {
     return QTest::qWaitFor([&] { return thread.isNull(); }, ms);
 }
@@ -192,9 +199,11 @@ TEST(UiGameHost, DrawingRunsOnTheUserInterfaceThreadWhileTheGameThreadWaits) {
     UiGameHost host(ui);
     std::atomic<int> ticks{0};
     std::atomic<bool> seenInOrder{true};
+    std::atomic<std::thread::id> gameThread;
     QPointer<TManControl> thread = new TManControl(
         state, host,
         [&](GameState& s, GameHost& h) {
+            gameThread = std::this_thread::get_id();
             const int before = ui.count("drawScene");
             h.drawScene(s);
             h.finishDrawing();
@@ -208,7 +217,6 @@ TEST(UiGameHost, DrawingRunsOnTheUserInterfaceThreadWhileTheGameThreadWaits) {
             if (++ticks == 3) s.Command = Command::Exit;
         },
         std::make_unique<SteadyGameClock>());
-    QThread* gameThread = thread;
     TManControl::waitForEnd(thread);
     ASSERT_EQ(ticks, 3);
     EXPECT_TRUE(seenInOrder);
@@ -216,9 +224,9 @@ TEST(UiGameHost, DrawingRunsOnTheUserInterfaceThreadWhileTheGameThreadWaits) {
     ASSERT_EQ(entries.size(), 18u);
     for (const auto& e : entries) {
         if (e.what == "sound:Klad") {
-            EXPECT_EQ(e.thread, gameThread) << "sound requests do not wait for the screen";
+            EXPECT_EQ(e.thread, gameThread.load()) << "sound requests do not wait for the screen";
         } else {
-            EXPECT_EQ(e.thread, QCoreApplication::instance()->thread()) << e.what;
+            EXPECT_EQ(e.thread, uiThread()) << e.what;
         }
     }
 }
@@ -374,12 +382,12 @@ TEST(UiGameHost, ExitIsSeenWhileTheThreadKeepsDrawing) {
 
 // A devil on the floor to the man's left, a hole growing back on the right.
 const std::vector<std::string> kHuntMap = {
-    "================================",
-    "|                              |",
-    "|  D        M        $       O |",
-    "|BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB|",
-    "| m                          d |",
-    "================================",
+    "________________________________",
+    "|..............................|",
+    "|..D........M........$.......X.|",
+    "|##############################|",
+    "|.S..........................T.|",
+    "________________________________",
 };
 
 TEST(GameThreadRules, PauseStandsStillAndAnyCommandGoesOn) {
@@ -414,8 +422,14 @@ TEST(GameThreadRules, GivingUpCostsALifeAndTheManStartsAgainAtHisDoor) {
     RecordingHost ui;
     UiGameHost host(ui);
     state.Command = Command::UserKillsMan;
-    QPointer<TManControl> thread = new TManControl(state, host);
-    QThread* gameThread = thread;
+    std::atomic<std::thread::id> gameThread;
+    QPointer<TManControl> thread = new TManControl(
+        state, host,
+        [&](GameState& s, GameHost& h) {
+            gameThread = std::this_thread::get_id();
+            RunTick(s, h);  // as the game plays
+        },
+        std::make_unique<SteadyGameClock>());
     ASSERT_TRUE(QTest::qWaitFor([&] { return state.Lives == 2; }, 3000));
     ASSERT_TRUE(QTest::qWaitFor([&] { return ui.count("livesLabelUpdate") == 1; }, 3000));
     EXPECT_EQ(state.Command, Command::Stop);
@@ -426,7 +440,7 @@ TEST(GameThreadRules, GivingUpCostsALifeAndTheManStartsAgainAtHisDoor) {
     for (const auto& e : ui.entries()) {
         if (e.what == "sound:OutOfScreen") sound = e.thread == gameThread;
         if (e.what == "livesLabelUpdate") {
-            EXPECT_EQ(e.thread, QCoreApplication::instance()->thread());
+            EXPECT_EQ(e.thread, uiThread());
         }
     }
     EXPECT_TRUE(sound);

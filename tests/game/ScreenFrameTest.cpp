@@ -29,17 +29,17 @@ namespace {
 // Man on the left above a floor with treasure; a ladder up to a rope; two
 // devils; water and stakes below (animated cells and deadly ones).
 const std::vector<std::string> kPlayground = {
-    "================================",
-    "|                              |",
-    "|      $         H-------- $   |",
-    "| m  M    $   $  H      D     d|",
-    "|BBBBBBBBBBBBBBBBHBBBBBBBBBBBBB|",
-    "|                H             |",
-    "|    D     $     H       $     |",
-    "|SSSSSSSSSSSSSSSSSSSSSSSSSSSSSS|",
+    "________________________________",
+    "|..............................|",
+    "|......$.........H--------.$...|",
+    "|.S..M....$...$..H......D.....T|",
+    "|################H#############|",
+    "|................H.............|",
+    "|....D.....$.....H.......$.....|",
+    "|%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%|",
     "|~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~|",
     "|^^^^^^^^^^^^^^^^^^^^^^^^^^^^^^|",
-    "|SSSSSSSSSSSSSSSSSSSSSSSSSSSSSS|",
+    "|%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%|",
 };
 
 class ScreenFrames : public ::testing::Test {
@@ -177,10 +177,10 @@ TEST_F(ScreenFrames, AHoleRegrowingUnderAStandingManIsShown) {
     // The man burns a hole and stands beside it while the brick grows back:
     // only the brick timer draws there, the scene has nothing new to show.
     ASSERT_NO_FATAL_FAILURE(start({
-        "================================",
-        "|                              |",
-        "|      M                    m  |",
-        "|BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB|",
+        "________________________________",
+        "|..............................|",
+        "|......M....................S..|",
+        "|##############################|",
     }));
     play(6, [](int) { return Command::Right; });
     play(2, [](int) { return Command::Fire; });
@@ -191,11 +191,11 @@ TEST_F(ScreenFrames, AHoleRegrowingUnderAStandingManIsShown) {
 
 TEST_F(ScreenFrames, ADevilBuriedInAHoleGoesBackToItsDoorOnScreen) {
     ASSERT_NO_FATAL_FAILURE(start({
-        "================================",
-        "|                              |",
-        "| d   D             M         m|",
-        "|BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB|",
-        "|SSSSSSSSSSSSSSSSSSSSSSSSSSSSSS|",
+        "________________________________",
+        "|..............................|",
+        "|.T...D.............M.........S|",
+        "|##############################|",
+        "|%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%|",
     }));
     // Face left, burn the floor in the devil's way and wait for the brick.
     play(1, [](int) { return Command::Left; });

@@ -2,62 +2,25 @@
 #include <QDir>
 #include <QString>
 #include <QStringList>
-#include <cstdio>
 #include <string>
 #include <vector>
 
-#include "CellCodes.h"
-#include "LevelCodec.h"
+#include "MapSketch.h"
 #include "TextLines.h"
 
 namespace tamb::test {
 
-// A level drawn as text, one string per row (missing rows are open space
-// between the side walls, missing columns empty):
-//   '=' BoundHor  '|' BoundVert  'B' Kirp  'S' SuperKirp  'H' Stairs
-//   '-' Roupe  '$' Klad  '~' Water  '^' Kol  ' ' Empty
-//   'M' the man, 'D' a devil, 'm' the man's door, 'd' the devils' door,
-//   'O' the exit door (all standing on Empty)
-inline std::vector<std::string> levelLines(const std::vector<std::string>& map) {
-    std::vector<std::string> lines(27);
-    std::string man = "0000", shets, manDoor = "0000", shetsDoor = "0000", outDoor = "0000";
-    for (int row = 0; row < kRows; ++row) {
-        std::string text = row < static_cast<int>(map.size()) ? map[row] : "|                              |";
-        text.resize(kCols, ' ');
-        for (int col = 0; col < kCols; ++col) {
-            int code = Empty;
-            const std::string here = positionCode(col, row);
-            switch (text[col]) {
-                case '=': code = BoundHor; break;
-                case '|': code = BoundVert; break;
-                case 'B': code = Kirp; break;
-                case 'S': code = SuperKirp; break;
-                case 'H': code = Stairs; break;
-                case '-': code = Roupe; break;
-                case '$': code = Klad; break;
-                case '~': code = Water; break;
-                case '^': code = Kol; break;
-                case 'M': man = here; break;
-                case 'D': shets += here; break;
-                case 'm': manDoor = here; break;
-                case 'd': shetsDoor = here; break;
-                case 'O': outDoor = here; break;
-                default: break;
-            }
-            char digits[3];
-            std::snprintf(digits, sizeof digits, "%02d", code);
-            lines[row] += digits;
-        }
-    }
-    lines[22] = man;
-    lines[23] = shets;
-    lines[24] = manDoor;
-    lines[25] = shetsDoor;
-    lines[26] = outDoor;
-    return lines;
+// A room for the game screen, sketched in the map alphabet (MapSketch.h):
+// rows left out are open space between the side walls, and a door not
+// drawn stands at (0, 0).
+inline GameLevel gameLevel(const std::vector<std::string>& map) {
+    const levelmake::SketchDefaults room{"|" + std::string(kCols - 2, '.') + "|", {0, 0}, {0, 0}};
+    return levelmake::sketchLevel(map, room);
 }
 
-inline GameLevel gameLevel(const std::vector<std::string>& map) { return decodeGameLevel(levelLines(map)); }
+inline std::vector<std::string> levelLines(const std::vector<std::string>& map) {
+    return levelmake::levelFileLines(gameLevel(map));
+}
 
 // Writes <folder>/levels/level<n>.
 inline void writeLevelFile(const QString& folder, int n, const std::vector<std::string>& map) {

@@ -22,11 +22,11 @@ using test::MenuCloser;
 // appears in front of him and he walks onto it.
 std::vector<std::string> corridor(char marker) {
     return {
-        "================================",
-        "|                          m   |",
-        "| M  $  O                   d  |",
-        std::string("|BBBBBBBBBBBBBBBBBBBBBBBBBBBBB") + marker + "|",
-        "================================",
+        "________________________________",
+        "|..........................S...|",
+        "|.M..$..X...................T..|",
+        std::string("|#############################") + marker + "|",
+        "________________________________",
     };
 }
 
@@ -47,8 +47,8 @@ protected:
         // Speed 100, no sound.
         TextLines::write(folder + QStringLiteral("/tamb.cfg"),
                          {"1", "100", "0", "", "", "", "", "", "", "", ""});
-        test::writeLevelFile(folder, 1, corridor('B'));
-        test::writeLevelFile(folder, 2, corridor('S'));
+        test::writeLevelFile(folder, 1, corridor('#'));
+        test::writeLevelFile(folder, 2, corridor('%'));
         QDir::setCurrent(folder);
         forms = std::make_unique<test::FormsHarness>();
         form = forms->main;
@@ -82,7 +82,7 @@ protected:
     void startGame() {
         closer.arm();
         forms->root->start();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return playing(1, 'B'); }, 10000))
+        ASSERT_TRUE(QTest::qWaitFor([&] { return playing(1, '#'); }, 10000))
             << "menu shown " << closer.shown << " times; reported: " << forms->errors.join(QLatin1Char('|')).toStdString();
         EXPECT_EQ(closer.shown, 1);
     }
@@ -102,7 +102,7 @@ TEST_F(WholeGame, PassedLevelsLeadToTheNextFileAndTheLastBackToTheFirst) {
     const QPointer<TManControl> first = form->ManThread;
 
     QTest::keyPress(form, Qt::Key_Right);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return playing(2, 'S'); }, 15000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return playing(2, '%'); }, 15000));
     EXPECT_TRUE(first.isNull()) << "the first level's thread is gone";
     EXPECT_EQ(state().KladsLeft, 1);
     EXPECT_EQ(state().cell(3, 30), SuperKirp);
@@ -110,7 +110,7 @@ TEST_F(WholeGame, PassedLevelsLeadToTheNextFileAndTheLastBackToTheFirst) {
 
     // Level 2 is the last file: passing it starts level 1 again.
     QTest::keyPress(form, Qt::Key_Right);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return playing(1, 'B'); }, 15000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return playing(1, '#'); }, 15000));
     EXPECT_EQ(state().cell(3, 30), Kirp);
     QTest::keyRelease(form, Qt::Key_Right);
 }
@@ -129,7 +129,7 @@ TEST_F(WholeGame, ALostGameStartsTheLevelAgain) {
         EXPECT_EQ(state().ManX, state().ManStartX);
     }
     QTest::keyClick(form, Qt::Key_Escape);  // the last life
-    ASSERT_TRUE(QTest::qWaitFor([&] { return first.isNull() && playing(1, 'B'); }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return first.isNull() && playing(1, '#'); }, 10000));
     EXPECT_EQ(state().ManX, 2 * 20) << "the level begins from its start";
     EXPECT_EQ(state().KladsLeft, 1);
 }
@@ -143,7 +143,7 @@ TEST_F(WholeGame, SpaceLeavesForTheMenuAndNewGameGoesOn) {
     closer.arm();
     QTest::keyClick(form, Qt::Key_Space);
     // The menu left with "New Game" still chosen sets the level up again.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return playing(1, 'B'); }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return playing(1, '#'); }, 10000));
     EXPECT_EQ(closer.shown, 2);
     EXPECT_TRUE(threadGoneAtMenu);
     EXPECT_TRUE(first.isNull());

@@ -7,9 +7,9 @@ using namespace tamb;
 using namespace tamb::test;
 
 TEST(ManAnimationStrips, FallingRunsEightFramesOnTheFallingStrip) {
-    Game g(makeLevel({" M", "", "", "", "", "", "", "SSS", "    $"}));
+    Game g(makeLevel({".M", "", "", "", "", "", "", "%%%", "....$"}));
     g.tick(Command::Stop);  // the fall begins; nothing is drawn
-    EXPECT_EQ(g.host.drawScenes, 0);
+    EXPECT_EQ(g.host.count("drawScene"), 0);
     std::vector<int> frames;
     for (int i = 0; i < 10; ++i) {
         g.tick(Command::Stop);
@@ -20,7 +20,7 @@ TEST(ManAnimationStrips, FallingRunsEightFramesOnTheFallingStrip) {
 }
 
 TEST(ManAnimationStrips, RopeStripsBySideAndSixFrames) {
-    Game g(makeLevel({"", "-M---------", "", "", "SSSSSSSSSSSS", "          $"}));
+    Game g(makeLevel({"", "-M---------", "", "", "%%%%%%%%%%%%", "..........$"}));
     g.s->setCell(1, 1, Roupe);
     std::vector<int> frames;
     for (int i = 0; i < 7; ++i) {
@@ -36,7 +36,7 @@ TEST(ManAnimationStrips, RopeStripsBySideAndSixFrames) {
 }
 
 TEST(ManAnimationStrips, FirePoseFacesTheBurntSide) {
-    Game g(makeLevel({"", "  M      $", "##########"}));
+    Game g(makeLevel({"", "..M......$", "##########"}));
     g.tick(Command::Right);
     g.tick(Command::Fire);
     EXPECT_EQ(g.s->ManSpriteRow, kManStandStrip);
@@ -49,7 +49,7 @@ TEST(ManAnimationStrips, FirePoseFacesTheBurntSide) {
 }
 
 TEST(ManAnimationStrips, WalkingIntoAWallStandsAndClimbingUsesTheLadderStrip) {
-    Game g(makeLevel({"", " MS  H    $", "SSSSSHSSSSS"}));
+    Game g(makeLevel({"", ".M%..H....$", "%%%%%H%%%%%"}));
     g.tick(Command::Right);
     EXPECT_EQ(g.man(), std::make_pair(20, 20));
     EXPECT_EQ(g.s->ManSpriteRow, kManStandStrip);
@@ -58,7 +58,7 @@ TEST(ManAnimationStrips, WalkingIntoAWallStandsAndClimbingUsesTheLadderStrip) {
     g.tick(Command::Right);  // back at x 20, against the wall again
     EXPECT_EQ(g.s->ManSpriteRow, kManStandStrip);
 
-    Game h(makeLevel({"", "     H    $", "SSSSSHSSSSS", "     H", "SSSSSSSSSSS"}));
+    Game h(makeLevel({"", ".....H....$", "%%%%%H%%%%%", ".....H", "%%%%%%%%%%%"}));
     h.s->ManX = 100;
     h.s->ManY = 20;
     h.tick(Command::Down);
@@ -67,7 +67,7 @@ TEST(ManAnimationStrips, WalkingIntoAWallStandsAndClimbingUsesTheLadderStrip) {
 }
 
 TEST(ShetsAnimationStrips, AFallingDevilCyclesFramesTwoToEight) {
-    Game g(makeLevel({"", "M         D", "SSSSSSSS", "", "", "", "", "", "", "", "SSSSSSSSSSSSS", "   $"}));
+    Game g(makeLevel({"", "M.........D", "%%%%%%%%", "", "", "", "", "", "", "", "%%%%%%%%%%%%%", "...$"}));
     std::vector<int> frames;
     for (int i = 0; i < 10; ++i) {
         g.tick(Command::Stop);
@@ -78,12 +78,12 @@ TEST(ShetsAnimationStrips, AFallingDevilCyclesFramesTwoToEight) {
 }
 
 TEST(ShetsAnimationStrips, WalkingAndBlockedDevils) {
-    Game g(makeLevel({"", "M    D", "SSSSSSSSSS", "   $"}));
+    Game g(makeLevel({"", "M....D", "%%%%%%%%%%", "...$"}));
     g.tick(Command::Stop);
     EXPECT_EQ(g.s->ShetsSpriteRow[0], kShetsLeftStrip);
     EXPECT_EQ(g.s->ShetsFacing[0], Facing::Left);
     // A wall between it and the man: blocked pose facing left.
-    Game h(makeLevel({"", "M   SD", "SSSSSSSSSS", "   $"}));
+    Game h(makeLevel({"", "M...%D", "%%%%%%%%%%", "...$"}));
     h.tick(Command::Stop);
     EXPECT_EQ(h.devil(0), std::make_pair(100, 20));
     EXPECT_EQ(h.s->ShetsSpriteRow[0], kShetsBlockedStrip);
@@ -93,7 +93,7 @@ TEST(ShetsAnimationStrips, WalkingAndBlockedDevils) {
 TEST(ShetsAnimationStrips, ADevilThatNeverMovedStillLooksLikeADevil) {
     // Right under the man with nothing to climb: it stands from the start.
     // Its strip must be one of the devils', never the man's.
-    Game g(makeLevel({"     M", "SSSSSSSS", "     D", "SSSSSSSS", "   $"}));
+    Game g(makeLevel({".....M", "%%%%%%%%", ".....D", "%%%%%%%%", "...$"}));
     g.ticks(Command::Stop, 3);
     EXPECT_EQ(g.devil(0), std::make_pair(100, 40));
     EXPECT_GE(g.s->ShetsSpriteRow[0], kFirstShetsStrip);

@@ -7,7 +7,7 @@ using namespace tamb;
 using namespace tamb::test;
 
 TEST(Treasure, TheLastOneOpensTheDoorWithItsOwnSound) {
-    Game g(makeLevel({"", " M $ $    X", "SSSSSSSSSSSS"}));
+    Game g(makeLevel({"", ".M.$.$....X", "%%%%%%%%%%%%"}));
     ASSERT_EQ(g.s->KladsLeft, 2);
     g.ticks(Command::Right, 11);  // at x 60 after ten; taken at the next tick
     EXPECT_EQ(g.host.sounds, std::vector<std::string>{"Klad"});
@@ -24,7 +24,7 @@ TEST(Treasure, TheLastOneOpensTheDoorWithItsOwnSound) {
 }
 
 TEST(Treasure, TakenWhileFallingThroughItsCell) {
-    Game g(makeLevel({" M", " $", "", "SSS", "     $"}));
+    Game g(makeLevel({".M", ".$", "", "%%%", ".....$"}));
     g.ticks(Command::Stop, 8);
     EXPECT_EQ(g.s->KladsLeft, 1);
     EXPECT_EQ(g.s->cell(1, 1), Empty);
@@ -33,7 +33,7 @@ TEST(Treasure, TakenWhileFallingThroughItsCell) {
 
 TEST(ExitDoor, PassedOnlyStandingExactlyOnIt) {
     // No treasure at all: the door works from the start.
-    Game g(makeLevel({"", " M   X", "SSSSSSSS"}));
+    Game g(makeLevel({"", ".M...X", "%%%%%%%%"}));
     g.s->LevelNumber = 4;
     g.ticks(Command::Right, 20);
     EXPECT_EQ(g.man(), std::make_pair(100, 20));
@@ -46,18 +46,18 @@ TEST(ExitDoor, PassedOnlyStandingExactlyOnIt) {
     EXPECT_EQ(g.host.sounds, std::vector<std::string>{"LevelPassed"});
 
     // One row off, walking through the door's column does nothing.
-    Game h(makeLevel({"", " M", "SSSSSSSS", "     X"}));
+    Game h(makeLevel({"", ".M", "%%%%%%%%", ".....X"}));
     h.ticks(Command::Right, 40);
     EXPECT_EQ(h.s->GameResult, GameResult::Normal);
     // A treasure left keeps the door shut.
-    Game k(makeLevel({"", " M   X  $", "SSSSSSSSS"}));
+    Game k(makeLevel({"", ".M...X..$", "%%%%%%%%%"}));
     k.ticks(Command::Right, 21);
     EXPECT_EQ(k.s->GameResult, GameResult::Normal);
 }
 
 TEST(Death, DeadlyCellsKillWithGoodMorningAndSendTheManHome) {
-    for (const char* cell : {"w", "k", "v"}) {
-        Game g(makeLevel({"", std::string("m M ") + cell + "    $", "SSSSSSSSSS"}));
+    for (const char* cell : {"~", "^", "w"}) {
+        Game g(makeLevel({"", std::string("S.M.") + cell + "....$", "%%%%%%%%%%"}));
         g.ticks(Command::Right, 11);
         EXPECT_EQ(g.s->Lives, 2) << cell;
         EXPECT_EQ(g.man(), std::make_pair(0, 20)) << cell;
@@ -69,7 +69,7 @@ TEST(Death, DeadlyCellsKillWithGoodMorningAndSendTheManHome) {
 }
 
 TEST(Death, ABrickGrowingBackAroundTheManKillsHim) {
-    Game g(makeLevel({"", "m M      $", "##########", "SSSSSSSSSS"}));
+    Game g(makeLevel({"", "S.M......$", "##########", "%%%%%%%%%%"}));
     g.tick(Command::Left);
     g.tick(Command::Fire);  // x 36, dx 16: the brick under his own column (2, 1)
     g.ticks(Command::Left, 4);
@@ -86,7 +86,7 @@ TEST(Death, ABrickGrowingBackAroundTheManKillsHim) {
 }
 
 TEST(Death, FallingOutOfTheArenaCostsALife) {
-    Game g(makeLevel({"m", "SS", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "  M  $"}));
+    Game g(makeLevel({"S", "%%", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "..M..$"}));
     g.tick(Command::Stop);
     ASSERT_TRUE(g.s->ManFalling);
     g.ticks(Command::Stop, 14);
@@ -99,18 +99,18 @@ TEST(Death, FallingOutOfTheArenaCostsALife) {
 }
 
 TEST(Death, UserKillsManCostsALifeAndDoesNothingElseThatTick) {
-    Game g(makeLevel({"", "m  M     D $", "SSSSSSSSSSSSS"}));
+    Game g(makeLevel({"", "S..M.....D.$", "%%%%%%%%%%%%%"}));
     g.tick(Command::UserKillsMan);
     EXPECT_EQ(g.s->Command, Command::Stop);
     EXPECT_EQ(g.s->Lives, 2);
     EXPECT_EQ(g.man(), std::make_pair(0, 20));
     EXPECT_EQ(g.devil(0), std::make_pair(180, 20));  // the devils stood still
     EXPECT_EQ(g.host.sounds, std::vector<std::string>{"OutOfScreen"});
-    EXPECT_EQ(g.host.drawScenes, 0);
+    EXPECT_EQ(g.host.count("drawScene"), 0);
 }
 
 TEST(Death, TheLastDeathAsksOnlyForGameOverAndLeavesTheManThere) {
-    Game g(makeLevel({"", "m  M w   $", "SSSSSSSSSS"}));
+    Game g(makeLevel({"", "S..M.~...$", "%%%%%%%%%%"}));
     g.s->Lives = 0;
     g.ticks(Command::Right, 11);
     EXPECT_EQ(g.host.sounds, std::vector<std::string>{"GameOver"});
@@ -120,7 +120,7 @@ TEST(Death, TheLastDeathAsksOnlyForGameOverAndLeavesTheManThere) {
     EXPECT_EQ(g.s->Lives, 0);
     EXPECT_TRUE(g.host.livesShown.empty());
 
-    Game h(makeLevel({"", "m  M     $", "SSSSSSSSSS"}));
+    Game h(makeLevel({"", "S..M.....$", "%%%%%%%%%%"}));
     h.s->Lives = 0;
     h.tick(Command::UserKillsMan);
     EXPECT_EQ(h.host.sounds, std::vector<std::string>{"GameOver"});
@@ -128,7 +128,7 @@ TEST(Death, TheLastDeathAsksOnlyForGameOverAndLeavesTheManThere) {
 }
 
 TEST(Death, FourDeathsEndTheGame) {
-    Game g(makeLevel({"", "m  M     $", "SSSSSSSSSS"}));
+    Game g(makeLevel({"", "S..M.....$", "%%%%%%%%%%"}));
     for (int i = 0; i < 3; ++i) g.tick(Command::UserKillsMan);
     EXPECT_EQ(g.s->Lives, 0);
     EXPECT_EQ(g.s->GameResult, GameResult::Normal);
@@ -139,11 +139,11 @@ TEST(Death, FourDeathsEndTheGame) {
 }
 
 TEST(Pause, NeitherDevilsNorTheManMove) {
-    Game g(makeLevel({"", "m  M     D $", "SSSSSSSSSSSSS"}));
+    Game g(makeLevel({"", "S..M.....D.$", "%%%%%%%%%%%%%"}));
     g.ticks(Command::Pause, 5);
     EXPECT_EQ(g.devil(0), std::make_pair(180, 20));
     EXPECT_EQ(g.man(), std::make_pair(60, 20));
-    EXPECT_EQ(g.host.drawScenes, 0);
+    EXPECT_EQ(g.host.count("drawScene"), 0);
     g.tick(Command::Stop);
     EXPECT_EQ(g.devil(0), std::make_pair(178, 20));
 }

@@ -2,8 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "HeadlessRun.h"
+#include "LineSplit.h"
+#include "Script.h"
 #include "SimTestSupport.h"
 #include "SlotClock.h"
+#include "Trace.h"
 
 using namespace tamb;
 using namespace tamb::test;
@@ -37,7 +40,7 @@ int64_t lastSlotWithHole(const Traced& t, int row, int col) {
     return last;
 }
 
-const std::vector<std::string> kBrickFloor = {"", "  M      $", "##########", "SSSSSSSSSS"};
+const std::vector<std::string> kBrickFloor = {"", "..M......$", "##########", "%%%%%%%%%%"};
 // Face left in place and burn (2, 1) in slot 3.
 const std::vector<std::string> kBurnScript = {"1 right", "2 left", "3 fire", "4 stop"};
 
@@ -102,7 +105,7 @@ TEST(HeadlessClock, AtSpeedZeroAHoleLastsAboutNinetyFiveSeconds) {
 }
 
 TEST(HeadlessRun, ExitAtTheStartRunsNoTick) {
-    const auto t = run(makeLevel({"", " M   D $", "SSSSSSSSS"}), {"1 exit"});
+    const auto t = run(makeLevel({"", ".M...D.$", "%%%%%%%%%"}), {"1 exit"});
     EXPECT_EQ(t.summary.end, RunEnd::Exit);
     EXPECT_EQ(t.summary.slot, 0);
     EXPECT_TRUE(t.lines.empty());
@@ -110,7 +113,7 @@ TEST(HeadlessRun, ExitAtTheStartRunsNoTick) {
 }
 
 TEST(HeadlessRun, PauseRunsNoTick) {
-    const auto t = run(makeLevel({"", " M   D $", "SSSSSSSSS"}), {"1 pause"}, 100, 50);
+    const auto t = run(makeLevel({"", ".M...D.$", "%%%%%%%%%"}), {"1 pause"}, 100, 50);
     EXPECT_EQ(t.summary.end, RunEnd::Slots);
     EXPECT_EQ(t.summary.slot, 50);
     ASSERT_EQ(t.lines.size(), 50u);
@@ -119,14 +122,14 @@ TEST(HeadlessRun, PauseRunsNoTick) {
 }
 
 TEST(HeadlessRun, ALevelWithoutTreasureIsPassedAtOnceOnTheDoor) {
-    const auto t = run(makeLevel({"", " M X", "SSSSS"}), {"1 right"}, 100, 100, 7);
+    const auto t = run(makeLevel({"", ".M.X", "%%%%%"}), {"1 right"}, 100, 100, 7);
     EXPECT_EQ(t.summary.end, RunEnd::LevelPassed);
     EXPECT_EQ(t.summary.slot, 11);
     EXPECT_EQ(t.summary.level, 8);
     // Without a door under him nothing happens.
-    Traced u = run(makeLevel({"", " M", "SSS"}), {}, 100, 10, 7);
+    Traced u = run(makeLevel({"", ".M", "%%%"}), {}, 100, 10, 7);
     EXPECT_EQ(u.summary.end, RunEnd::Slots);
-    GameLevel onDoor = makeLevel({"", " M", "SSS"});
+    GameLevel onDoor = makeLevel({"", ".M", "%%%"});
     onDoor.outDoor = onDoor.man;
     const auto v = run(onDoor, {}, 100, 10, 7);
     EXPECT_EQ(v.summary.end, RunEnd::LevelPassed);
@@ -135,7 +138,7 @@ TEST(HeadlessRun, ALevelWithoutTreasureIsPassedAtOnceOnTheDoor) {
 }
 
 TEST(HeadlessRun, TheRunEndsInTheSlotOfTheLastDeath) {
-    const auto t = run(makeLevel({"", " M  $", "SSSSSS"}), {"5 UserKillsMan", "6 UserKillsMan", "7 UserKillsMan",
+    const auto t = run(makeLevel({"", ".M..$", "%%%%%%"}), {"5 UserKillsMan", "6 UserKillsMan", "7 UserKillsMan",
                                                            "8 UserKillsMan", "9 right"});
     EXPECT_EQ(t.summary.end, RunEnd::ManKilled);
     EXPECT_EQ(t.summary.slot, 8);
@@ -146,7 +149,7 @@ TEST(HeadlessRun, TheRunEndsInTheSlotOfTheLastDeath) {
 }
 
 TEST(HeadlessRun, SameInputsSameTrace) {
-    const GameLevel level = makeLevel({"", "  M    D    D  $", "###############", "SSSSSSSSSSSSSSS"});
+    const GameLevel level = makeLevel({"", "..M....D....D..$", "###############", "%%%%%%%%%%%%%%%"});
     const auto a = run(level, kBurnScript, 100, 600);
     const auto b = run(level, kBurnScript, 100, 600);
     EXPECT_EQ(a.lines, b.lines);

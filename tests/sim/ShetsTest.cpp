@@ -11,8 +11,8 @@ namespace {
 // One devil on an unbreakable floor; the man's door is far to the left.
 const std::vector<std::string> kOpenFloor = {
     "",
-    "m        D            d $",
-    "SSSSSSSSSSSSSSSSSSSSSSSSSS",
+    "S........D............T.$",
+    "%%%%%%%%%%%%%%%%%%%%%%%%%%",
 };
 
 // Puts the man at (x, y) and lets the devils take one step (the man stands).
@@ -54,7 +54,7 @@ TEST(ShetsCatch, ACatchSendsTheManHomeWithItsSound) {
 
 TEST(ShetsCatch, LaterDevilsTestTheManWhereTheCatchPutHim) {
     // The second devil waits beside the man's door.
-    Game g(makeLevel({"", "mD       D            d $", "SSSSSSSSSSSSSSSSSSSSSSSSSS"}));
+    Game g(makeLevel({"", "SD.......D............T.$", "%%%%%%%%%%%%%%%%%%%%%%%%%%"}));
     ASSERT_EQ(g.s->ShetsCount, 2);
     // Devil slots follow the level's order: the one at the door is slot 0.
     g.s->ShetsX[0] = 22;  // near the door
@@ -65,7 +65,7 @@ TEST(ShetsCatch, LaterDevilsTestTheManWhereTheCatchPutHim) {
     // Slot 0 does not catch him at 182; slot 1 does and sends him to x 0,
     // where nothing after it looks. Then the order the other way round:
     EXPECT_EQ(g.s->Lives, 2);
-    Game h(makeLevel({"", "m        D            d $", "SSSSSSSSSSSSSSSSSSSSSSSSSS"}));
+    Game h(makeLevel({"", "S........D............T.$", "%%%%%%%%%%%%%%%%%%%%%%%%%%"}));
     h.s->ShetsCount = 2;
     h.s->ShetsX[1] = 2;
     h.s->ShetsY[1] = 20;
@@ -77,7 +77,7 @@ TEST(ShetsCatch, LaterDevilsTestTheManWhereTheCatchPutHim) {
 }
 
 TEST(ShetsTrap, ATrappedDevilDiesWhenTheBrickGrowsBackAndReturnsAtTheDoor) {
-    Game g(makeLevel({"", "  M   D   d   $", "###############", "SSSSSSSSSSSSSSS"}));
+    Game g(makeLevel({"", "..M...D...T...$", "###############", "%%%%%%%%%%%%%%%"}));
     g.s->ManFacing = Facing::Right;
     g.tick(Command::Fire);  // hole at (2, 3)
     ASSERT_EQ(g.s->cell(2, 3), Empty);
@@ -114,7 +114,7 @@ TEST(ShetsTrap, ATrappedDevilDiesWhenTheBrickGrowsBackAndReturnsAtTheDoor) {
 }
 
 TEST(ShetsTrap, AnOldHoleNoLongerCarriesTheMan) {
-    Game g(makeLevel({"", "  M", "###", "SSS"}));
+    Game g(makeLevel({"", "..M", "###", "%%%"}));
     g.s->ShetsCount = 1;
     g.s->ShetsX[0] = 40;
     g.s->ShetsY[0] = 40;
@@ -129,7 +129,7 @@ TEST(ShetsTrap, AnOldHoleNoLongerCarriesTheMan) {
 }
 
 TEST(ShetsMeeting, TwoDevilsOnOneSpotSeparate) {
-    Game g(makeLevel({"", "M         D", "SSSSSSSSSSSSS", "", "   $"}));
+    Game g(makeLevel({"", "M.........D", "%%%%%%%%%%%%%", "", "...$"}));
     g.s->ShetsCount = 2;
     g.s->ShetsX[1] = g.s->ShetsX[0];
     g.s->ShetsY[1] = g.s->ShetsY[0];
@@ -142,7 +142,7 @@ TEST(ShetsMeeting, TwoDevilsOnOneSpotSeparate) {
 }
 
 TEST(ShetsMeeting, ADevilOnTheOthersHeadDoesNotFall) {
-    Game g(makeLevel({"", "", "M       SD", "SSSSSSSSSSS", "     $"}));
+    Game g(makeLevel({"", "", "M.......%D", "%%%%%%%%%%%", ".....$"}));
     g.s->ShetsCount = 2;
     g.s->ShetsX[1] = 180;
     g.s->ShetsY[1] = 20;  // right on top of devil 0, over air
@@ -152,7 +152,7 @@ TEST(ShetsMeeting, ADevilOnTheOthersHeadDoesNotFall) {
 
 TEST(ShetsRope, ADevilOnARopeOverTheManDropsWhateverItsDx) {
     for (int x : {100, 102, 110}) {
-        Game g(makeLevel({"", "----------", "", "M          d", "SSSSSSSSSSSSS", "   $"}));
+        Game g(makeLevel({"", "----------", "", "M..........T", "%%%%%%%%%%%%%", "...$"}));
         g.s->ShetsCount = 1;
         g.s->ShetsX[0] = x;
         g.s->ShetsY[0] = 20;
@@ -166,7 +166,7 @@ TEST(ShetsRope, ADevilOnARopeOverTheManDropsWhateverItsDx) {
 }
 
 TEST(ShetsRope, ADevilOnARopeBelowTheManWalksAlongIt) {
-    Game g(makeLevel({"M", "SS", "", "----------", "", "", "", "           $"}));
+    Game g(makeLevel({"M", "%%", "", "----------", "", "", "", "...........$"}));
     g.s->ShetsCount = 1;
     g.s->ShetsX[0] = 100;
     g.s->ShetsY[0] = 60;
@@ -176,7 +176,7 @@ TEST(ShetsRope, ADevilOnARopeBelowTheManWalksAlongIt) {
 }
 
 TEST(ShetsFall, ADevilFallingOutOfTheArenaComesBackAtTheDoor) {
-    Game g(makeLevel({"", "m       d", "SSSSSSSSSSSSS", "   $"}));
+    Game g(makeLevel({"", "S.......T", "%%%%%%%%%%%%%", "...$"}));
     g.s->ShetsCount = 1;
     g.s->ShetsX[0] = 100;
     g.s->ShetsY[0] = 420;  // row 21, nothing under it
@@ -192,7 +192,7 @@ TEST(ShetsFall, ADevilFallingOutOfTheArenaComesBackAtTheDoor) {
 }
 
 TEST(ShetsDeadly, ADevilInWaterComesBackAtTheDoorInTheSameTick) {
-    Game g(makeLevel({"", "M    w    d", "SSSSSSSSSSSSS", "   $"}));
+    Game g(makeLevel({"", "M....~....T", "%%%%%%%%%%%%%", "...$"}));
     g.s->ShetsCount = 1;
     g.s->ShetsX[0] = 100;
     g.s->ShetsY[0] = 20;
@@ -204,14 +204,14 @@ TEST(ShetsDeadly, ADevilInWaterComesBackAtTheDoorInTheSameTick) {
 
 TEST(ShetsChoice, ClimbsTowardTheManAndStandsWhenItCannot) {
     // Ladder at column 5 down through the floor; the man stands on the floor below.
-    Game g(makeLevel({"", "", "     HD", "SSSSSHSS", "M    H   $", "SSSSSSSSSS"}));
+    Game g(makeLevel({"", "", ".....HD", "%%%%%H%%", "M....H...$", "%%%%%%%%%%"}));
     g.ticks(Command::Stop, 10);
     EXPECT_EQ(g.devil(0), std::make_pair(100, 40));
     g.ticks(Command::Stop, 10);
     EXPECT_EQ(g.devil(0), std::make_pair(100, 60));
     EXPECT_EQ(g.s->ShetsDirection[0], Direction::Down);
     // Right above the man with a floor under its feet and no ladder: it stands.
-    Game h(makeLevel({"", "M", "SSSS", "M   $"}));
+    Game h(makeLevel({"", "M", "%%%%", "M...$"}));
     h.s->ShetsCount = 1;
     h.s->ShetsX[0] = 0;
     h.s->ShetsY[0] = 20;

@@ -1,12 +1,9 @@
 // The tamb-sim program itself: files, arguments, output and exit status.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 
-#include "HeadlessRun.h"
+#include "LineSplit.h"
+#include "RunProgram.h"
 #include "SimTestSupport.h"
 
 using namespace tamb;
@@ -14,41 +11,19 @@ using namespace tamb::test;
 
 namespace {
 
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using Result = ProgramResult;
 
-std::string readAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
+Result runSim(const TempDir& dir, const std::string& args) { return runProgram(dir, TAMB_SIM_PATH, args); }
 
-std::string quoted(const std::string& s) { return "'" + s + "'"; }
-
-Result runSim(const TempDir& dir, const std::string& args) {
-    const std::string out = dir.path("stdout"), err = dir.path("stderr");
-    const std::string cmd = quoted(TAMB_SIM_PATH) + " " + args + " >" + quoted(out) + " 2>" + quoted(err);
-    const int rc = std::system(cmd.c_str());
-    Result r;
-    r.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-    r.out = readAll(out);
-    r.err = readAll(err);
-    return r;
-}
-
-const std::vector<std::string> kWalkToDoor = {"", " M  X   $", "SSSSSSSSS", "", "    D"};
+const std::vector<std::string> kWalkToDoor = {"", ".M..X...$", "%%%%%%%%%", "", "....D"};
 
 }  // namespace
 
 TEST(TambSim, PlaysALevelFileWithAScriptAndTracesEverySlot) {
     TempDir dir;
-    GameLevel level = makeLevel({"", " M  X", "SSSSSS", "", "", " D", "SSS"});
+    GameLevel level = makeLevel({"", ".M..X", "%%%%%%", "", "", ".D", "%%%"});
     // LF line ends and no end after the last line read the same.
-    std::string text = joinLines(levelLines(level), "\n");
+    std::string text = joinLines(levelFileLines(level), "\n");
     text.pop_back();
     writeText(dir.path("level6"), text);
     writeText(dir.path("route"), "# to the door\n1 right\n");
@@ -63,7 +38,7 @@ TEST(TambSim, PlaysALevelFileWithAScriptAndTracesEverySlot) {
 
 TEST(TambSim, WithoutTraceOnlyTheEndLineAndTheSlotCapHolds) {
     TempDir dir;
-    writeText(dir.path("level2"), joinLines(levelLines(makeLevel(kWalkToDoor))));
+    writeText(dir.path("level2"), joinLines(levelFileLines(makeLevel(kWalkToDoor))));
     const Result r = runSim(dir, quoted(dir.path("level2")) + " --slots 25 --speed 40");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "{\"end\":\"slots\",\"slot\":25,\"lives\":3,\"klads\":1,\"level\":2}\n");
@@ -71,7 +46,7 @@ TEST(TambSim, WithoutTraceOnlyTheEndLineAndTheSlotCapHolds) {
 
 TEST(TambSim, BadArgumentsExitWithTwo) {
     TempDir dir;
-    writeText(dir.path("level1"), joinLines(levelLines(makeLevel(kWalkToDoor))));
+    writeText(dir.path("level1"), joinLines(levelFileLines(makeLevel(kWalkToDoor))));
     const std::string level = quoted(dir.path("level1"));
     for (const std::string& args :
          {std::string(), level + " --speed 101", level + " --speed x", level + " --slots 0", level + " --slots",
@@ -85,7 +60,7 @@ TEST(TambSim, BadArgumentsExitWithTwo) {
 
 TEST(TambSim, AScriptErrorNamesItsLine) {
     TempDir dir;
-    writeText(dir.path("level1"), joinLines(levelLines(makeLevel(kWalkToDoor))));
+    writeText(dir.path("level1"), joinLines(levelFileLines(makeLevel(kWalkToDoor))));
     writeText(dir.path("route"), "1 right\r\n# wait\r\n40 walk\r\n");
     const Result r = runSim(dir, quoted(dir.path("level1")) + " " + quoted(dir.path("route")));
     EXPECT_EQ(r.status, 2);
@@ -95,7 +70,7 @@ TEST(TambSim, AScriptErrorNamesItsLine) {
 
 TEST(TambSim, AMalformedLevelNamesFileLineAndField) {
     TempDir dir;
-    auto lines = levelLines(makeLevel(kWalkToDoor));
+    auto lines = levelFileLines(makeLevel(kWalkToDoor));
     lines[5][7] = 'x';  // row 5, cell of column 3
     writeText(dir.path("level1"), joinLines(lines));
     Result r = runSim(dir, quoted(dir.path("level1")));
@@ -104,7 +79,7 @@ TEST(TambSim, AMalformedLevelNamesFileLineAndField) {
     EXPECT_NE(r.err.find("line 6"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("position 7"), std::string::npos) << r.err;
 
-    lines = levelLines(makeLevel(kWalkToDoor));
+    lines = levelFileLines(makeLevel(kWalkToDoor));
     lines.resize(26);  // no exit door line
     writeText(dir.path("level1"), joinLines(lines));
     r = runSim(dir, quoted(dir.path("level1")));

@@ -7,7 +7,7 @@ using namespace tamb;
 using namespace tamb::test;
 
 TEST(KirpTimer, AHoleShowsEighteenFramesThenIsABrickAgain) {
-    Game g(makeLevel({"", " M  $"}));
+    Game g(makeLevel({"", ".M..$"}));
     g.s->setCellState(3, 4, kHoleStates.first);
     g.s->Command = Command::Stop;
     for (int i = 0; i < 17; ++i) KirpTick(*g.s, g.host);
@@ -27,7 +27,7 @@ TEST(KirpTimer, AHoleShowsEighteenFramesThenIsABrickAgain) {
 }
 
 TEST(KirpTimer, PauseFreezesRegrowthButNotOtherAnimations) {
-    Game g(makeLevel({"", " M  $"}));
+    Game g(makeLevel({"", ".M..$"}));
     g.s->setCellState(3, 4, 5);
     g.s->Command = Command::Pause;
     KirpTick(*g.s, g.host);
@@ -55,7 +55,7 @@ TEST(AnimationTimer, CyclesTreasureWaterAndDoorFrames) {
 
 TEST(AnimationTimer, ReportsTheEndOfAGameAndLeavesTheFrames) {
     for (GameResult r : {GameResult::ManKilled, GameResult::LevelPassed}) {
-        Game g(makeLevel({"", " M  $"}));
+        Game g(makeLevel({"", ".M..$"}));
         g.s->GameResult = r;
         EXPECT_TRUE(AnimationTick(*g.s));
         EXPECT_EQ(g.s->cellState(1, 4), kGlitterStates.first);
@@ -63,7 +63,7 @@ TEST(AnimationTimer, ReportsTheEndOfAGameAndLeavesTheFrames) {
 }
 
 TEST(LevelSetup, FillsTheStateFromTheLevel) {
-    GameLevel level = makeLevel({"", " M w $", "SSS$SS", "", " D  D", "m", "", "", "d   X"});
+    GameLevel level = makeLevel({"", ".M.~.$", "%%%$%%", "", ".D..D", "S", "", "", "T...X"});
     auto s = std::make_unique<GameState>();
     s->Lives = 0;
     s->KladsLeft = 9;
@@ -100,7 +100,7 @@ TEST(LevelSetup, FillsTheStateFromTheLevel) {
 }
 
 TEST(LevelSetup, KeepsAtMostFifteenDevils) {
-    GameLevel level = makeLevel({"", " M  $"});
+    GameLevel level = makeLevel({"", ".M..$"});
     for (int k = 0; k < 17; ++k) level.shets.push_back({k, 5});
     auto s = std::make_unique<GameState>();
     SetUpLevelState(*s, level);

@@ -5,6 +5,7 @@
 
 #include "HeadlessRun.h"
 #include "RouteFinder.h"
+#include "Script.h"
 #include "SimTestSupport.h"
 
 using namespace tamb;
@@ -23,51 +24,51 @@ struct Case {
 // Closed by unbreakable rock, so nobody falls out of the arena.
 const Case kCases[] = {
     {"BrickToBurn",  // the treasure lies under the floor; a ladder leads back up
-     {"SSSSSSSSSSSS",
-      "SM       XHS",
-      "SSSS#SSSSSHS",
-      "S   $     HS",
-      "SSSSSSSSSSSS"},
+     {"%%%%%%%%%%%%",
+      "%M.......XH%",
+      "%%%%#%%%%%H%",
+      "%...$.....H%",
+      "%%%%%%%%%%%%"},
      FinderOutcome::Found},
     {"DevilToTrap",  // the devil walks at the man along the only floor
-     {"SSSSSSSSSSSSSSSSSS",
-      "SM         D   $XS",
-      "S################S",
-      "SSSSSSSSSSSSSSSSSS",
+     {"%%%%%%%%%%%%%%%%%%",
+      "%M.........D...$X%",
+      "%################%",
+      "%%%%%%%%%%%%%%%%%%",
       "",
-      "SSS",
-      "SdS",
-      "SSS"},
+      "%%%",
+      "%T%",
+      "%%%"},
      FinderOutcome::Found},
     {"FallAndClimb",  // down a rope, then a ladder back to the door
-     {"SSSSSSSSSS",
-      "SM------XS",
-      "SS $   HHS",
-      "SSSSSSSSSS"},
+     {"%%%%%%%%%%",
+      "%M------X%",
+      "%%.$...HH%",
+      "%%%%%%%%%%"},
      FinderOutcome::Found},
     {"DeathIsTheWayOut",  // the treasure lies in a pit with no way up: only a new life gets out
-     {"SSSSSSSSSSSS",
-      "SM       X S",
-      "SSSS#SSSSSSS",
-      "SSS $ SSSSSS",
-      "SSSSSSSSSSSS"},
+     {"%%%%%%%%%%%%",
+      "%M.......X.%",
+      "%%%%#%%%%%%%",
+      "%%%.$.%%%%%%",
+      "%%%%%%%%%%%%"},
      FinderOutcome::Found, 2},
     {"TreasureWalledIn",
-     {"SSSSSSSSSSS",
-      "SM   S$S XS",
-      "SSSSSSSSSSS"},
+     {"%%%%%%%%%%%",
+      "%M...%$%.X%",
+      "%%%%%%%%%%%"},
      FinderOutcome::NoRoute},
     {"DoorWalledIn",
-     {"SSSSSSSSSSS",
-      "SM  $ SXS S",
-      "SSSSSSSSSSS"},
+     {"%%%%%%%%%%%",
+      "%M..$.%X%.%",
+      "%%%%%%%%%%%"},
      FinderOutcome::NoRoute},
     {"TreasureBelowUnburnableFloor",  // rock, not brick, and no way back up
-     {"SSSSSSSSSSS",
-      "SM     X  S",
-      "SSSSBSSSSSS",
-      "S   $     S",
-      "SSSSSSSSSSS"},
+     {"%%%%%%%%%%%",
+      "%M.....X..%",
+      "%%%%=%%%%%%",
+      "%...$.....%",
+      "%%%%%%%%%%%"},
      FinderOutcome::NoRoute},
 };
 
@@ -117,15 +118,15 @@ TEST(Finder, RouteHoldsAtOtherSpeeds) {
 // Brick floors and ladders, two hunters, and a treasure in the air where no
 // ledge leads: a search that goes on and on.
 GameLevel longSearch() {
-    std::vector<std::string> rows(kRows, "|" + std::string(kCols - 2, ' ') + "|");
-    rows[0] = rows[kRows - 1] = std::string(kCols, '=');
-    rows[20] = "|" + std::string(kCols - 2, 'S') + "|";
+    std::vector<std::string> rows(kRows, "|" + std::string(kCols - 2, '.') + "|");
+    rows[0] = rows[kRows - 1] = std::string(kCols, '_');
+    rows[20] = "|" + std::string(kCols - 2, '%') + "|";
     for (const int r : {5, 10, 15}) rows[r] = "|" + std::string(kCols - 2, '#') + "|";
     for (int r = 2; r < 20; ++r) rows[r][8] = rows[r][24] = 'H';
     rows[3][16] = rows[9][4] = rows[14][28] = '$';
     rows[19][12] = 'M';
     rows[19][3] = rows[4][20] = 'D';
-    rows[1][29] = 'd';
+    rows[1][29] = 'T';
     rows[1][2] = 'X';
     return makeLevel(rows);
 }

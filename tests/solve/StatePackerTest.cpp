@@ -8,8 +8,11 @@
 
 #include "HeadlessRun.h"
 #include "LevelCodec.h"
+#include "LineSplit.h"
+#include "Script.h"
 #include "SlotClock.h"
 #include "StatePacker.h"
+#include "Trace.h"
 
 using namespace tamb;
 using namespace tamb::solve;

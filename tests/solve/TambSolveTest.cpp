@@ -1,12 +1,11 @@
 // The tamb-solve program: arguments, exit status, and routes that tamb-sim
 // plays to the end.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <fstream>
-#include <sstream>
 
+
+#include "RunProgram.h"
 #include "SimTestSupport.h"
 
 using namespace tamb;
@@ -14,44 +13,22 @@ using namespace tamb::test;
 
 namespace {
 
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using Result = ProgramResult;
 
-std::string readAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
-std::string quoted(const std::string& s) { return "'" + s + "'"; }
-
-Result run(const TempDir& dir, const char* program, const std::string& args) {
-    const std::string out = dir.path("stdout"), err = dir.path("stderr");
-    const std::string cmd = quoted(program) + " " + args + " >" + quoted(out) + " 2>" + quoted(err);
-    const int rc = std::system(cmd.c_str());
-    Result r;
-    r.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-    r.out = readAll(out);
-    r.err = readAll(err);
-    return r;
-}
+Result run(const TempDir& dir, const char* program, const std::string& args) { return runProgram(dir, program, args); }
 
 class TambSolve : public ::testing::Test {
 protected:
     std::string level(const std::string& name, const std::vector<std::string>& map) {
         const std::string path = dir.path(name);
-        writeText(path, joinLines(levelLines(makeLevel(map))));
+        writeText(path, joinLines(levelFileLines(makeLevel(map))));
         return quoted(path);
     }
     TempDir dir;
 };
 
-const std::vector<std::string> kBrickToBurn = {"SSSSSSSSSSSS", "SM       XHS", "SSSS#SSSSSHS", "S   $     HS",
-                                               "SSSSSSSSSSSS"};
+const std::vector<std::string> kBrickToBurn = {"%%%%%%%%%%%%", "%M.......XH%", "%%%%#%%%%%H%", "%...$.....H%",
+                                               "%%%%%%%%%%%%"};
 
 TEST_F(TambSolve, PrintsARouteThatTambSimPlaysToTheDoor) {
     const std::string file = level("level3", kBrickToBurn);
@@ -72,7 +49,7 @@ TEST_F(TambSolve, PrintsARouteThatTambSimPlaysToTheDoor) {
 }
 
 TEST_F(TambSolve, SaysSoWhenNoRouteExists) {
-    const Result r = run(dir, TAMB_SOLVE_PATH, level("walled", {"SSSSSSSSSSS", "SM   S$S XS", "SSSSSSSSSSS"}) +
+    const Result r = run(dir, TAMB_SOLVE_PATH, level("walled", {"%%%%%%%%%%%", "%M...%$%.X%", "%%%%%%%%%%%"}) +
                                                    " --out " + quoted(dir.path("none")));
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out.rfind("no route exists", 0), 0u) << r.out;

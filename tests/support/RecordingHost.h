@@ -1,46 +1,51 @@
 #pragma once
-#include <QThread>
-#include <atomic>
 #include <mutex>
 #include <string>
+#include <string_view>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #include "GameHost.h"
 
 namespace tamb::test {
 
-// A user-interface side that records which thread ran each request.
+// Records everything the rules ask of the host: every call by name
+// ("drawScene", "sound:Klad", ...) with the thread it ran on, and what the
+// calls carried. Calls may come from several threads; read the fields only
+// once they have stopped, the log through entries() and count() any time.
 class RecordingHost : public GameHost {
 public:
-    void drawScene(const GameState&) override { record("drawScene"); }
-    void restoreAround(const GameState&) override { record("restoreAround"); }
-    void takeKlad(const GameState&, int, int) override { record("takeKlad"); }
-    void burnBrick(const GameState&, int, int) override { record("burnBrick"); }
-    void livesLabelUpdate(const GameState&) override { record("livesLabelUpdate"); }
-    void threadPlaysound(std::string_view event) override { record(std::string("sound:") + std::string(event)); }
-    void drawRegrowthFrame(const GameState&, int, int, int) override { record("drawRegrowthFrame"); }
+    void drawScene(const GameState&) override;
+    void restoreAround(const GameState& s) override;
+    void takeKlad(const GameState& s, int row, int col) override;
+    void burnBrick(const GameState&, int row, int col) override;
+    void livesLabelUpdate(const GameState& s) override;
+    void threadPlaysound(std::string_view event) override;
+    void drawRegrowthFrame(const GameState&, int row, int col, int v) override;
 
     struct Entry {
         std::string what;
-        QThread* thread;
+        std::thread::id thread;
     };
-    std::vector<Entry> entries() {
-        std::lock_guard lock(mutex_);
-        return entries_;
-    }
-    int count(const std::string& what) {
-        std::lock_guard lock(mutex_);
-        int n = 0;
-        for (const auto& e : entries_) n += e.what == what;
-        return n;
-    }
+    std::vector<Entry> entries() const;
+    int count(std::string_view what) const;
+
+    std::vector<std::pair<int, int>> restores;    // RedrawX, RedrawY
+    std::vector<std::pair<int, int>> takenKlads;  // row, column
+    std::vector<int> kladsAtTake;                 // KladsLeft when a treasure was taken
+    std::vector<std::pair<int, int>> burnt;       // row, column
+    std::vector<int> livesShown;
+    std::vector<std::string> sounds;
+    struct Frame {
+        int row, col, v;
+    };
+    std::vector<Frame> regrowth;
 
 private:
-    void record(std::string what) {
-        std::lock_guard lock(mutex_);
-        entries_.push_back({std::move(what), QThread::currentThread()});
-    }
-    std::mutex mutex_;
+    void log(std::string what);  // with mutex_ held
+
+    mutable std::mutex mutex_;
     std::vector<Entry> entries_;
 };
 

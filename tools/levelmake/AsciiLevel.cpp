@@ -1,10 +1,10 @@
 #include "AsciiLevel.h"
 
-#include "HeadlessRun.h"
-
 #include <fstream>
-#include <sstream>
 #include <stdexcept>
+
+#include "LineSplit.h"
+#include "ToolFiles.h"
 
 namespace tamb::levelmake {
 
@@ -97,11 +97,9 @@ std::string gridToAscii(const EditorGrid& grid) {
 }
 
 std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read " + path);
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
+    std::string text;
+    if (!readWholeFile(path, text)) throw std::runtime_error("cannot read " + path);
+    return text;
 }
 
 void writeLines(const std::string& path, const std::vector<std::string>& lines) {

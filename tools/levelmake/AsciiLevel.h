@@ -2,7 +2,6 @@
 #include <string>
 #include <vector>
 
-#include "HeadlessRun.h"  // splitLines
 #include "LevelCodec.h"
 
 namespace tamb::levelmake {

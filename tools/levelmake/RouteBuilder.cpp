@@ -8,7 +8,9 @@
 #include "ClockedGame.h"
 #include "HeadlessRun.h"
 #include "LevelCodec.h"
+#include "LineSplit.h"
 #include "Rules.h"
+#include "Script.h"
 
 namespace tamb::levelmake {
 

@@ -9,6 +9,8 @@
 
 #include "AsciiLevel.h"
 #include "LevelStats.h"
+#include "LineSplit.h"
+#include "Script.h"
 #include "RouteBuilder.h"
 
 namespace fs = std::filesystem;

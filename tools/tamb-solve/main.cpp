@@ -4,17 +4,17 @@
 // tamb-sim script. Exit status 0 with a route, 1 without one ("no route
 // found in N s" when the time ran out, "no route exists" when every
 // reachable state was covered), 2 on bad arguments or files.
-#include <charconv>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "LevelCodec.h"
+#include "LineSplit.h"
 #include "RouteFinder.h"
+#include "ToolFiles.h"
 
 namespace {
 
@@ -24,31 +24,6 @@ constexpr const char* kUsage =
     "  --speed N    game speed 0..100 the route is played at (default 100)\n"
     "  --threads N  search threads, 1 or 2 (default 2)\n"
     "  --out SCRIPT write the route there instead of to standard output\n";
-
-bool parseNumber(const std::string& text, long long& out) {
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
-    return ec == std::errc() && end == text.data() + text.size();
-}
-
-bool readFile(const std::string& path, std::string& out) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    if (in.bad()) return false;
-    out = ss.str();
-    return true;
-}
-
-// "level12" plays as level 12, as in tamb-sim; any other name as level 1.
-int levelNumberOf(const std::string& path) {
-    const size_t slash = path.find_last_of("/\\");
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    if (name.rfind("level", 0) != 0 || name.size() == 5) return 1;
-    long long n = 0;
-    if (!parseNumber(name.substr(5), n) || n < 1 || n > 1000000) return 1;
-    return static_cast<int>(n);
-}
 
 int fail(const std::string& message) {
     std::cerr << "tamb-solve: " << message << '\n';
@@ -74,7 +49,7 @@ int main(int argc, char** argv) {
             if (i + 1 >= argc) return fail(arg + " needs a number\n" + kUsage);
             const std::string value = argv[++i];
             long long n = 0;
-            if (!parseNumber(value, n)) return fail(arg + ": \"" + value + "\" is not a number");
+            if (!tamb::parseWholeNumber(value, n)) return fail(arg + ": \"" + value + "\" is not a number");
             if (arg == "--seconds") {
                 if (n < 1 || n > 86400) return fail("--seconds must be 1..86400, got " + value);
                 options.seconds = static_cast<double>(n);
@@ -94,7 +69,7 @@ int main(int argc, char** argv) {
     if (files.size() != 1) return fail(std::string("expected one level file\n") + kUsage);
 
     std::string text;
-    if (!readFile(files[0], text)) return fail(files[0] + ": cannot read the level file");
+    if (!tamb::readWholeFile(files[0], text)) return fail(files[0] + ": cannot read the level file");
     tamb::GameLevel level;
     try {
         level = tamb::decodeGameLevel(tamb::splitLines(text));
@@ -104,7 +79,7 @@ int main(int argc, char** argv) {
 
     tamb::solve::FinderResult result;
     try {
-        result = tamb::solve::findRoute(level, levelNumberOf(files[0]), options);
+        result = tamb::solve::findRoute(level, tamb::levelNumberOf(files[0]), options);
     } catch (const std::logic_error& e) {
         return fail(std::string("internal error: ") + e.what());
     }
