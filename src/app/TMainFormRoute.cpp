@@ -10,6 +10,7 @@
 #include "LevelCodec.h"
 #include "RoutePlayer.h"
 #include "Rules.h"
+#include "Script.h"
 #include "TDataForm.h"
 #include "TMainForm.h"
 #include "TambError.h"
