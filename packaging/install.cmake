@@ -3,7 +3,7 @@
 #   bin/tamb                          launcher (the player's command)
 #   libexec/tamb/tamb                 the program
 #   libexec/tamb/tamb-launch.sh       folder preparation, shared with ./play
-#   share/tamb/gamedata/{graphics,Sound,levels}
+#   share/tamb/gamedata/{graphics,Sound,levels,levels/routes}
 #   share/applications/tamb.desktop, share/icons/hicolor/64x64/apps/tamb.png
 include(GNUInstallDirs)
 
@@ -20,8 +20,6 @@ install(PROGRAMS ${CMAKE_SOURCE_DIR}/scripts/tamb-launch.sh DESTINATION ${TAMB_L
 install(PROGRAMS ${CMAKE_BINARY_DIR}/packaging/tamb DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${TAMB_GAMEDATA_DIR}/ DESTINATION ${TAMB_DATA}
   PATTERN ".dir" EXCLUDE
-  PATTERN "*.route" EXCLUDE
-  PATTERN "routes" EXCLUDE
   PATTERN "src" EXCLUDE)
 install(FILES ${CMAKE_BINARY_DIR}/tamb-icon.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/64x64/apps
   RENAME tamb.png OPTIONAL)

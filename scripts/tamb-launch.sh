@@ -2,8 +2,9 @@
 # Prepares the player's game folder and starts the game in it:
 #   tamb-launch.sh BINARY GAMEDATA
 # graphics/ and Sound/ are refreshed from the build on every start; shipped
-# levels are copied only where the player has no file of that name, so a
-# player's own or edited level is never overwritten; tamb.cfg is the game's.
+# levels (and their routes) are copied only where the player has no file of
+# that name, so a player's own or edited level is never overwritten; tamb.cfg
+# is the game's.
 set -euo pipefail
 BIN=$1
 DATA=$2
@@ -17,6 +18,15 @@ if [ -d "$DATA/levels" ]; then
     case "$f" in *.route) continue ;; esac
     [ -e "$GAME_DIR/levels/$(basename "$f")" ] || cp "$f" "$GAME_DIR/levels/"
   done
+  # A level's route goes with it on the same terms; the game checks a route
+  # against the level before it shows it.
+  if [ -d "$DATA/levels/routes" ]; then
+    mkdir -p "$GAME_DIR/levels/routes"
+    for f in "$DATA"/levels/routes/*.route; do
+      [ -e "$f" ] || continue
+      [ -e "$GAME_DIR/levels/routes/$(basename "$f")" ] || cp "$f" "$GAME_DIR/levels/routes/"
+    done
+  fi
 fi
 cd "$GAME_DIR"
 exec "$BIN"

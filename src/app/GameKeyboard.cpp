@@ -28,6 +28,7 @@ int GameKeyboard::virtualKey(int qtKey) {
         case Qt::Key_Enter: return 13;
         case Qt::Key_Tab: return 9;
         case Qt::Key_Backspace: return 8;
+        case Qt::Key_F2: return VkF2;
         default: break;
     }
     // Letters and digits have the same codes; punctuation must not pass
@@ -60,6 +61,7 @@ void GameKeyboard::FormKeyDown(int key) {
     if (key == VkDown) setCommand(Command::Down);
     if (key == VkControl) setCommand(Command::Fire);
     if (key == VkSpace) leaveGame();
+    if (key == VkF2) emit routeRequested();
 }
 
 void GameKeyboard::FormKeyUp(int key) {

@@ -22,6 +22,7 @@ public:
         VkUp = 38,
         VkRight = 39,
         VkDown = 40,
+        VkF2 = 113,
     };
 
     GameKeyboard(GameState& state, TMainForm& form, QObject* parent = nullptr);
@@ -35,6 +36,8 @@ public:
 signals:
     // Space: the game has ended and its thread is gone.
     void gameLeft();
+    // F2: the way through the level is to be shown.
+    void routeRequested();
 
 private:
     void setCommand(Command c);

@@ -1,3 +1,6 @@
+// Before any Qt header, which makes "slots" a keyword.
+#include "RouteSearch.h"
+
 #include "TMainForm.h"
 
 #include <QCloseEvent>
@@ -120,6 +123,10 @@ int TMainForm::levelToPlay() const {
 
 void TMainForm::SetLevel() {
     GameState& s = ctx_.state;
+    // A route looked for belongs to the level before.
+    ++routeGeneration_;
+    routeSearch_->cancel();
+    if (!routeShown_) showRouteHint({});
     // The thread of the level before must be gone before its state changes.
     TManControl::stop(ManThread, s);
 

@@ -3,11 +3,14 @@
 #include <QWidget>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 #include "AppContext.h"
 #include "ArenaPainter.h"
 #include "CoalescingTimer.h"
 #include "GameHost.h"
+#include "GameLevel.h"
+#include "HeadlessRun.h"
 #include "ScreenGameHost.h"
 #include "TManControl.h"
 
@@ -17,6 +20,10 @@ namespace tamb {
 
 class GameKeyboard;
 class ImageView;
+class RoutePlayer;
+namespace solve {
+class RouteSearch;
+}
 class TDataForm;
 class UiGameHost;
 
@@ -49,7 +56,20 @@ public:
     // The level SetLevel will play: LevelNumber, or 1 when it has no file.
     int levelToPlay() const;
     // Ends a game still running; its drawing calls are served meanwhile.
+    // A route being shown or looked for ends too.
     void stopGame();
+
+    // The way through the level in play (F2): its shipped route, or one the
+    // finder looks for meanwhile, is shown from the level's start; any key
+    // ends the show, and the level begins again with three lives.
+    void showRoute();
+    // Shows `route` from the start of `level` (drawn anew); the level in
+    // play, if any, is left.
+    void playRoute(const GameLevel& level, int levelNumber, std::vector<ScriptEntry> route);
+    // Ends the show (a key, or its end): the level of LevelNumber begins.
+    void endRouteShow();
+    bool routeShowing() const;
+    bool routeSearching() const;
 
     void Playsound(const QString& name);
     // A sound of the game side; callable from any thread, never waits.
@@ -89,6 +109,9 @@ public:
     CoalescingTimer* AnimationTimer = nullptr;
     ImageView* StatusPanel = nullptr;
     ImageView* PauseImage = nullptr;
+    // What the route key is doing, on the status panel.
+    QLabel* RouteHint = nullptr;
+    RoutePlayer* RouteShow = nullptr;
 
 signals:
     // One step of drawing the new level's arena: the preparation bar moves.
@@ -111,12 +134,22 @@ protected:
 
 private:
     void setUpGameThreadParts();
+    void setUpRouteParts();
+    // The level in play as the game read it; false when there is none.
+    bool levelInPlay(GameLevel& level) const;
+    void routeSearchFinished(unsigned generation, bool found, std::vector<ScriptEntry> route);
+    void showRouteHint(const QString& text);
     void layOut();
 
     AppContext& ctx_;
     TDataForm* data_ = nullptr;
     std::unique_ptr<ArenaPainter> painter_;
     ScreenGameHost host_;
+    std::unique_ptr<solve::RouteSearch> routeSearch_;
+    unsigned routeGeneration_ = 0;
+    bool routeShown_ = false;
+    int routeLevelNumber_ = 0;
+    int keptGameDelay_ = 0;
 };
 
 }  // namespace tamb

@@ -1,3 +1,6 @@
+// Before any Qt header, which makes "slots" a keyword.
+#include "RouteSearch.h"
+
 // The game screen's side of the game thread: starting it, ending it with
 // the program, and the keys.
 #include <QKeyEvent>
@@ -5,6 +8,7 @@
 #include "FormPictures.h"
 #include "GameKeyboard.h"
 #include "ImageView.h"
+#include "RoutePlayer.h"
 #include "TMainForm.h"
 #include "UiGameHost.h"
 
@@ -17,14 +21,19 @@ void TMainForm::setUpGameThreadParts() {
     PauseImage->hide();
     Keyboard = new GameKeyboard(ctx_.state, *this, this);
     connect(Keyboard, &GameKeyboard::gameLeft, this, &TMainForm::gameLeft);
+    connect(Keyboard, &GameKeyboard::routeRequested, this, &TMainForm::showRoute);
     GameThreadHost = new UiGameHost(screenHost(), this);
     connect(GameThreadHost, &UiGameHost::callsServed, Kirp, &CoalescingTimer::shareWake);
     connect(GameThreadHost, &UiGameHost::callsServed, AnimationTimer, &CoalescingTimer::shareWake);
+    setUpRouteParts();
 }
 
 TMainForm::~TMainForm() { stopGame(); }
 
 void TMainForm::stopGame() {
+    routeShown_ = false;
+    RouteShow->stop();
+    routeSearch_->stop();
     // Its drawing calls must be served until it has seen "exit".
     TManControl::stop(ManThread, ctx_.state);
 }
@@ -41,6 +50,12 @@ void TMainForm::StartManThread() {
 }
 
 void TMainForm::keyPressEvent(QKeyEvent* event) {
+    // Any key ends a route being shown, and only that; a held key does not
+    // end the show its own press began.
+    if (routeShowing()) {
+        if (!event->isAutoRepeat()) endRouteShow();
+        return;
+    }
     // Auto-repeated presses count as presses.
     Keyboard->FormKeyDown(GameKeyboard::virtualKey(event->key()));
 }
@@ -48,7 +63,7 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
 void TMainForm::keyReleaseEvent(QKeyEvent* event) {
     // Some window systems send a release before each repeated press; only
     // the real release counts.
-    if (event->isAutoRepeat()) return;
+    if (event->isAutoRepeat() || routeShowing()) return;
     Keyboard->FormKeyUp(GameKeyboard::virtualKey(event->key()));
 }
 

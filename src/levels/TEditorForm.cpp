@@ -8,12 +8,14 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QShowEvent>
+#include <QMetaMethod>
 #include <QPixmap>
 #include <QProgressBar>
 #include <QToolButton>
 #include <algorithm>
 
 #include "EditorItems.h"
+#include "EditorRouteCheck.h"
 #include "ErrorReport.h"
 #include "ImageView.h"
 #include "MessageBoxes.h"
@@ -194,6 +196,12 @@ void TEditorForm::buildPanel() {
     ExitButton->setText(QStringLiteral("Выход"));
     ExitButton->setToolTip(QStringLiteral("Выход из редактора"));
     connect(ExitButton, &QToolButton::clicked, this, &TEditorForm::ExitButtonClick);
+
+    // The gap in the lower row of items, under ItemSuperKirp.
+    CheckLevel = flatButton("CheckLevel", QRect(288, 20, 33, 20));
+    connect(CheckLevel, &QToolButton::clicked, this, &TEditorForm::CheckLevelClick);
+    RouteCheck = new EditorRouteCheck(*this, *CheckLevel, *EditorProgress);
+    connect(RouteCheck, &EditorRouteCheck::routeShowRequested, this, &TEditorForm::routeShowRequested);
 }
 
 void TEditorForm::layOut() {
@@ -500,13 +508,50 @@ void TEditorForm::ExitButtonClick() {
     leave();
 }
 
+void TEditorForm::CheckLevelClick() {
+    if (RouteCheck->running()) {
+        RouteCheck->cancel();
+        return;
+    }
+    // The level as drawn, through the save's own checks and the game's reading.
+    const EncodeResult encoded = encodeLevel(EditorCells);
+    if (encoded.check != LevelCheck::Ok) {
+        compileError(checkMessage(encoded.check));
+        return;
+    }
+    GameLevel level;
+    try {
+        level = decodeGameLevel(encoded.lines);
+    } catch (const LevelFormatError& e) {
+        compileError(QString::fromStdString(e.what()));
+        return;
+    }
+    bool numbered = false;
+    const int number = LevelCount->text().toInt(&numbered);
+    RouteCheck->offerRoute = isSignalConnected(QMetaMethod::fromSignal(&TEditorForm::routeShowRequested));
+    RouteCheck->start(level, numbered && number > 0 ? number : 1);
+}
+
 void TEditorForm::keyPressEvent(QKeyEvent* event) {
-    // Only the exit button leaves the editor; Esc must not skip its questions.
+    // Only the exit button leaves the editor; Esc must not skip its
+    // questions. It stops a check that runs.
     if (event->key() == Qt::Key_Escape) {
+        if (RouteCheck->running()) RouteCheck->cancel();
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_F5) {
+        CheckLevelClick();
         event->accept();
         return;
     }
     GuardedDialog::keyPressEvent(event);
+}
+
+void TEditorForm::hideEvent(QHideEvent* event) {
+    // No check outlives the editor on the screen.
+    RouteCheck->cancel();
+    GuardedDialog::hideEvent(event);
 }
 
 void TEditorForm::showEvent(QShowEvent* event) {

@@ -5,7 +5,9 @@
 
 #include "AppContext.h"
 #include "Bitmap.h"
+#include "HeadlessRun.h"
 #include "LevelCodec.h"
+#include <vector>
 
 class QButtonGroup;
 class QFrame;
@@ -17,6 +19,7 @@ class QToolButton;
 
 namespace tamb {
 
+class EditorRouteCheck;
 class ImageView;
 class TDataForm;
 class UpDown;
@@ -43,6 +46,8 @@ public:
     void SaveLevelClick();
     void ClearLevelClick();
     void ExitButtonClick();
+    // Checks the level as drawn for a route (F5); a second press stops it.
+    void CheckLevelClick();
 
     ImageView* EditorImage = nullptr;
     QWidget* WorkingPanel = nullptr;
@@ -80,6 +85,8 @@ public:
     QLineEdit* LevelCount = nullptr;
     UpDown* UpDown1 = nullptr;
     QToolButton* ExitButton = nullptr;
+    QToolButton* CheckLevel = nullptr;
+    EditorRouteCheck* RouteCheck = nullptr;
 
     // The editor's state; it lives as long as the program.
     EditorGrid EditorCells{};
@@ -94,8 +101,15 @@ public:
     bool LevelSaved = true;
     QString LevelsDir;
 
+signals:
+    // The user wants to watch the route the check found. The level is the
+    // one drawn when the check began.
+    void routeShowRequested(const tamb::GameLevel& level, int levelNumber,
+                            const std::vector<tamb::ScriptEntry>& route);
+
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     // A close by the window system takes the Exit button's road.
     void closeRequested() override { ExitButtonClick(); }

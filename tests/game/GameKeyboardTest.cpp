@@ -95,6 +95,19 @@ TEST_F(GameKeys, OtherKeysStopTheMan) {
     EXPECT_EQ(command(), Command::UserKillsMan);
 }
 
+// F2 asks for the way through the level; like any key it stops the man.
+TEST_F(GameKeys, F2AsksForTheRouteAndStopsTheMan) {
+    int asked = 0;
+    QObject::connect(form->Keyboard, &GameKeyboard::routeRequested, form, [&] { ++asked; });
+    press(Qt::Key_Right);
+    click(Qt::Key_F2);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(command(), Command::Stop);
+    click(Qt::Key_F1);
+    click(Qt::Key_F3);
+    EXPECT_EQ(asked, 1) << "other function keys ask for nothing";
+}
+
 TEST_F(GameKeys, RepeatedPressesCountAndRepeatedReleasesDoNot) {
     press(Qt::Key_Right);
     // Some window systems send a release before each repeated press.
