@@ -1,6 +1,3 @@
-// Before any Qt header, which makes "slots" a keyword.
-#include "RouteSearch.h"
-
 // The game screen's route key: the shipped route of the level in play, or
 // one the finder looks for, shown from the level's start.
 #include <QLabel>
@@ -9,6 +6,7 @@
 #include "ImageView.h"
 #include "LevelCodec.h"
 #include "RoutePlayer.h"
+#include "RouteSearch.h"
 #include "Rules.h"
 #include "Script.h"
 #include "TDataForm.h"

@@ -1,6 +1,3 @@
-// Before any Qt header, which makes "slots" a keyword.
-#include "RouteSearch.h"
-
 #include "EditorRouteCheck.h"
 
 #include <QProgressBar>
@@ -9,6 +6,7 @@
 #include <cmath>
 
 #include "MessageBoxes.h"
+#include "RouteSearch.h"
 
 namespace tamb {
 

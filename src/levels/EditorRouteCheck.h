@@ -56,8 +56,6 @@ private:
     bool running_ = false;
     // Answers of a check that was dropped meanwhile are ignored.
     unsigned generation_ = 0;
-    // The finder's header names a field after Qt's "slots" keyword: it is
-    // included by the source file only, before any Qt header.
     std::unique_ptr<solve::RouteSearch> search_;
 };
 

@@ -133,15 +133,15 @@ FinderResult findRoute(const GameLevel& level, int levelNumber, const FinderOpti
     if (shared.found) {
         result.outcome = FinderOutcome::Found;
         result.route = scriptFor(packer, shared.commands);
-        result.slots = static_cast<int64_t>(shared.commands.size());
+        result.passedAtSlot = static_cast<int64_t>(shared.commands.size());
         // The runner is the judge: a route that does not replay is a fault
         // of the finder, never a result.
         NullGameHost host;
         RunOptions run;
         run.speed = options.speed;
-        run.maxSlots = result.slots;
+        run.maxSlots = result.passedAtSlot;
         const RunSummary check = runLevel(level, levelNumber, result.route, run, host);
-        if (check.end != RunEnd::LevelPassed || check.slot != result.slots)
+        if (check.end != RunEnd::LevelPassed || check.slot != result.passedAtSlot)
             throw std::logic_error("the route found does not replay in the headless runner");
     } else if (shared.ruledOut) {
         result.outcome = FinderOutcome::NoRoute;
@@ -160,7 +160,7 @@ std::vector<std::string> routeLines(const std::vector<ScriptEntry>& route) {
 
 std::string outcomeMessage(const FinderResult& result) {
     switch (result.outcome) {
-        case FinderOutcome::Found: return "route found: " + std::to_string(result.slots) + " slots";
+        case FinderOutcome::Found: return "route found: " + std::to_string(result.passedAtSlot) + " slots";
         case FinderOutcome::NotFound:
             return "no route found in " + std::to_string(static_cast<long long>(result.seconds)) + " s";
         case FinderOutcome::NoRoute: return "no route exists";

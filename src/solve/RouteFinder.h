@@ -38,7 +38,7 @@ enum class FinderOutcome : uint8_t {
 struct FinderResult {
     FinderOutcome outcome = FinderOutcome::NotFound;
     std::vector<ScriptEntry> route;  // a command change per entry, as tamb-sim reads them
-    int64_t slots = 0;               // the slot in which the level is passed
+    int64_t passedAtSlot = 0;        // the slot in which the level is passed
     int64_t expanded = 0;
     double seconds = 0;
 };

@@ -91,7 +91,7 @@ TEST_P(Finder, FindsARouteThatReplaysOrProvesThereIsNone) {
     RunOptions run;
     const RunSummary summary = runLevel(level, 1, parseScript(routeLines(result.route)), run, host);
     EXPECT_EQ(summary.end, RunEnd::LevelPassed);
-    EXPECT_EQ(summary.slot, result.slots);
+    EXPECT_EQ(summary.slot, result.passedAtSlot);
     EXPECT_EQ(summary.lives, c.livesLeft);
 }
 
