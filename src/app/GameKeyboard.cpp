@@ -46,7 +46,8 @@ void GameKeyboard::setCommand(Command c) {
 void GameKeyboard::FormKeyDown(int key) {
     TMainForm& form = form_;
     // Every test is made in turn; the last write to Command stays.
-    if (key == VkPause && state_.Command != Command::Pause) {
+    const bool pauseKey = key == VkPause || key == VkP;
+    if (pauseKey && state_.Command != Command::Pause) {
         form.Playsound(QStringLiteral("Pause"));
         setCommand(Command::Pause);
         form.PauseImage->show();

@@ -22,6 +22,7 @@ public:
         VkUp = 38,
         VkRight = 39,
         VkDown = 40,
+        VkP = 80,  // the pause key of keyboards that have no Pause
         VkF2 = 113,
     };
 

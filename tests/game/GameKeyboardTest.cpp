@@ -123,14 +123,16 @@ TEST_F(GameKeys, RepeatedPressesCountAndRepeatedReleasesDoNot) {
 }
 
 TEST_F(GameKeys, PauseTogglesWithItsPicture) {
-    EXPECT_FALSE(pauseShown());
-    click(Qt::Key_Pause);
-    EXPECT_EQ(command(), Command::Pause);
-    EXPECT_TRUE(pauseShown());
-    EXPECT_EQ(form->PauseImage->geometry(), QRect(160, 112, 320, 69));
-    click(Qt::Key_Pause);
-    EXPECT_EQ(command(), Command::Stop);
-    EXPECT_FALSE(pauseShown());
+    for (const auto key : {Qt::Key_Pause, Qt::Key_P}) {
+        EXPECT_FALSE(pauseShown()) << key;
+        click(key);
+        EXPECT_EQ(command(), Command::Pause) << key;
+        EXPECT_TRUE(pauseShown()) << key;
+        EXPECT_EQ(form->PauseImage->geometry(), QRect(160, 112, 320, 69));
+        click(key);
+        EXPECT_EQ(command(), Command::Stop) << key;
+        EXPECT_FALSE(pauseShown()) << key;
+    }
 }
 
 TEST_F(GameKeys, AnyKeyEndsThePause) {
