@@ -126,12 +126,13 @@ TMainMenuForm::TMainMenuForm(AppContext& ctx, TDataForm& data) : ctx_(ctx), data
     createPasswordBar();
 
     // Hidden until the title animation brings them up.
-    for (QWidget* w : {static_cast<QWidget*>(LogoImage1), static_cast<QWidget*>(LogoImage2),
-                       static_cast<QWidget*>(NewGameButton), static_cast<QWidget*>(PasswordButton),
-                       static_cast<QWidget*>(OptionsButton), static_cast<QWidget*>(AuthorImage),
-                       static_cast<QWidget*>(EditorButton), static_cast<QWidget*>(ExitButton),
-                       static_cast<QWidget*>(ButtonsImage), static_cast<QWidget*>(Bevel1)})
-        w->hide();
+    for (QWidget* w : {static_cast<QWidget*>(LogoImage1), static_cast<QWidget*>(LogoImage2)}) w->hide();
+    for (QWidget* w : panelWidgets()) w->hide();
+}
+
+std::array<QWidget*, 8> TMainMenuForm::panelWidgets() const {
+    return {NewGameButton, PasswordButton, OptionsButton, EditorButton,
+            ExitButton,    ButtonsImage,   Bevel1,        AuthorImage};
 }
 
 void TMainMenuForm::showEvent(QShowEvent* event) {
@@ -179,12 +180,8 @@ void TMainMenuForm::skipTitleAnimation() {
     EffectTimer->stop();
     EffectStep = kLastTitleStep;
     for (int i = 1; i <= 10; ++i) Image[i]->hide();
-    for (QWidget* w : {static_cast<QWidget*>(LogoImage1), static_cast<QWidget*>(LogoImage2),
-                       static_cast<QWidget*>(NewGameButton), static_cast<QWidget*>(PasswordButton),
-                       static_cast<QWidget*>(OptionsButton), static_cast<QWidget*>(EditorButton),
-                       static_cast<QWidget*>(ExitButton), static_cast<QWidget*>(ButtonsImage),
-                       static_cast<QWidget*>(Bevel1), static_cast<QWidget*>(AuthorImage)})
-        w->show();
+    for (QWidget* w : {static_cast<QWidget*>(LogoImage1), static_cast<QWidget*>(LogoImage2)}) w->show();
+    for (QWidget* w : panelWidgets()) w->show();
 }
 
 void TMainMenuForm::EffectTimerTimer() {
@@ -205,11 +202,7 @@ void TMainMenuForm::EffectTimerTimer() {
             break;
         case 17:
             playSound(QStringLiteral("Fanfars"));
-            for (QWidget* w : {static_cast<QWidget*>(NewGameButton), static_cast<QWidget*>(PasswordButton),
-                               static_cast<QWidget*>(OptionsButton), static_cast<QWidget*>(EditorButton),
-                               static_cast<QWidget*>(ExitButton), static_cast<QWidget*>(ButtonsImage),
-                               static_cast<QWidget*>(Bevel1), static_cast<QWidget*>(AuthorImage)})
-                w->show();
+            for (QWidget* w : panelWidgets()) w->show();
             break;
         case kLastTitleStep:
             AuthorImage->show();

@@ -97,6 +97,8 @@ protected:
 
 private:
     void createPasswordBar();
+    // The button panel and the credit, brought up together by the animation.
+    std::array<QWidget*, 8> panelWidgets() const;
     void playSound(const QString& name);
     // The bar's picture; a stand-in while the game screen has none loaded.
     const Bitmap& passwordScene();
