@@ -6,8 +6,8 @@
 #   scripts/measure-game-cpu.sh [level] [seconds] [runs]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-BUILD=${TAMB_CPU_BUILD:-build/release}
-cmake -G Ninja -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DTAMB_BENCH=OFF >/dev/null
+BUILD=${TAMB_CPU_BUILD:-build/cpu}
+cmake -G Ninja -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DTAMB_BENCH=ON >/dev/null
 cmake --build "$BUILD" --parallel "${TAMB_JOBS:-2}" --target game_cpu_probe tamb_gamedata
 level=${1:-1} seconds=${2:-20} runs=${3:-3}
 probe=("$BUILD/bench/perf/game_cpu_probe" "$BUILD/gamedata" "$level" "$seconds")
