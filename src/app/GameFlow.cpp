@@ -3,10 +3,12 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QProgressBar>
+#include <QTimer>
 
 #include "AppContext.h"
 #include "ErrorReport.h"
 #include "ModalShow.h"
+#include "TEditorForm.h"
 #include "TMainForm.h"
 #include "TMainMenuForm.h"
 #include "TPrepareForm.h"
@@ -18,7 +20,7 @@ namespace {
 const QString kNewGame = QStringLiteral("New Game");
 }
 
-GameFlow::GameFlow(AppContext& ctx, TMainForm& main, TMainMenuForm& menu, TPrepareForm& prepare, QWidget& editor)
+GameFlow::GameFlow(AppContext& ctx, TMainForm& main, TMainMenuForm& menu, TPrepareForm& prepare, TEditorForm& editor)
     : ctx_(ctx), main_(main), menu_(menu), prepare_(prepare), editor_(editor) {
     // Exit from the menu asks the application to end; remember it so the
     // way back from the menu starts no level.
@@ -36,12 +38,37 @@ bool GameFlow::eventFilter(QObject* watched, QEvent* event) {
 
 void GameFlow::showMenuRoad() {
     if (quitting_) return;
+    if (main_.isTrying()) return endTrial();
     showModal(&menu_);
     if (quitting_) return;
-    if (ctx_.MenuChoice == kNewGame) showPreparation();
+    if (gameAsked()) showPreparation();
+}
+
+bool GameFlow::gameAsked() const { return main_.isTrying() || ctx_.MenuChoice == kNewGame; }
+
+void GameFlow::tryLevel(const TrialLevel& trial) {
+    if (quitting_ || main_.isTrying() || !editor_.isVisible()) return;
+    keptLevelNumber_ = ctx_.state.LevelNumber;
+    main_.setTrial(trial);
+    // Both modal screens close; the road that showed the menu goes on to
+    // the preparation screen.
+    editor_.leaveForTrial();
+    menu_.hide();
+}
+
+void GameFlow::endTrial() {
+    main_.endTrial();
+    ctx_.state.LevelNumber = keptLevelNumber_;
+    // The editor opens over the menu once the menu's own loop runs, as the
+    // menu's Editor button opens it.
+    QTimer::singleShot(0, &editor_, [this] {
+        if (!quitting_ && menu_.isVisible()) showModal(&editor_);
+    });
+    showMenuRoad();
 }
 
 void GameFlow::gameEnded() {
+    if (main_.isTrying()) return endTrial();
     using Outcome = TPrepareForm::Outcome;
     Outcome outcome = Outcome::GameOver;
     if (ctx_.state.GameResult == GameResult::LevelPassed)
@@ -57,13 +84,15 @@ void GameFlow::showPreparation(TPrepareForm::Outcome outcome) {
         setupFailed_ = !picturesReady();
         if (!setupFailed_) {
             const int level = main_.levelToPlay();
-            prepare_.setNotice(outcome, level, ctx_.passwords.of(level));
+            prepare_.setNotice(outcome, level, main_.isTrying() ? QString() : ctx_.passwords.of(level));
             prepare_.PrepareProgress->setValue(0);
             showModal(&prepare_);
         }
+        if (!setupFailed_) main_.showTrialRoute();
         if (!setupFailed_ || quitting_) return;
+        if (main_.isTrying()) return endTrial();
         showModal(&menu_);
-        if (quitting_ || ctx_.MenuChoice != kNewGame) return;
+        if (quitting_ || !gameAsked()) return;
         outcome = TPrepareForm::Outcome::None;
     }
 }

@@ -2,23 +2,24 @@
 #include <QObject>
 
 #include "TPrepareForm.h"
-
-class QWidget;
+#include "TrialLevel.h"
 
 namespace tamb {
 
 struct AppContext;
+class TEditorForm;
 class TMainForm;
 class TMainMenuForm;
 class TPrepareForm;
 
 // The road between the screens: the menu, then the preparation screen and
 // the level it sets up, back to the menu when the player leaves or a level
-// cannot be set up. Nothing starts a level once the program is ending.
+// cannot be set up. A level tried from the editor takes the same road and
+// ends back in the editor. Nothing starts a level once the program is ending.
 class GameFlow : public QObject {
     Q_OBJECT
 public:
-    GameFlow(AppContext& ctx, TMainForm& main, TMainMenuForm& menu, TPrepareForm& prepare, QWidget& editor);
+    GameFlow(AppContext& ctx, TMainForm& main, TMainMenuForm& menu, TPrepareForm& prepare, TEditorForm& editor);
     ~GameFlow() override;
 
     // The menu, then the preparation screen if it asks for a game: the road
@@ -36,6 +37,11 @@ public:
     // The level setup failed: the preparation screen closes, the menu follows.
     void levelSetupFailed();
 
+    // The editor's level is played (its route shown first, if it has one):
+    // the editor and the menu make way, and the player's level number is
+    // kept for after the trial.
+    void tryLevel(const TrialLevel& trial);
+
     // True once the application was asked to end (the menu's Exit).
     bool isQuitting() const { return quitting_; }
 
@@ -45,12 +51,18 @@ protected:
 private:
     // The pictures a level needs; a failed load is reported (again).
     bool picturesReady();
+    // The menu's answer, or a trial asked for from the editor meanwhile.
+    bool gameAsked() const;
+    // The trial ended (Space, or the game's own end): back to the editor,
+    // over the menu as before.
+    void endTrial();
 
     AppContext& ctx_;
     TMainForm& main_;
     TMainMenuForm& menu_;
     TPrepareForm& prepare_;
-    QWidget& editor_;
+    TEditorForm& editor_;
+    int keptLevelNumber_ = 1;
     bool quitting_ = false;
     bool setupFailed_ = false;
 };

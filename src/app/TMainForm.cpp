@@ -117,6 +117,7 @@ bool TMainForm::picturesLoaded() const {
 }
 
 int TMainForm::levelToPlay() const {
+    if (trying_) return trial_.number;
     const int n = ctx_.state.LevelNumber;
     return TextLines::exists(data_->baseFolder() + QStringLiteral("/levels/level") + QString::number(n)) ? n : 1;
 }
@@ -136,7 +137,7 @@ void TMainForm::SetLevel() {
     try {
         // Only the lines the format has: a huge file costs no more than a
         // normal one once it is read.
-        data_->LevelData = TextLines::readHead(fileName, kLevelFileLines, kLevelLineBytes);
+        data_->LevelData = trying_ ? trial_.lines : TextLines::readHead(fileName, kLevelFileLines, kLevelLineBytes);
         level = decodeGameLevel(TextLines::toBytes(data_->LevelData));
     } catch (const TambError& e) {
         ErrorReport::show(e.message());

@@ -13,6 +13,7 @@
 #include "HeadlessRun.h"
 #include "ScreenGameHost.h"
 #include "TManControl.h"
+#include "TrialLevel.h"
 
 class QLabel;
 
@@ -53,8 +54,17 @@ public:
     // starts the game; then levelReady(). On failure the error is reported
     // and levelSetupFailed() follows.
     void SetLevel();
-    // The level SetLevel will play: LevelNumber, or 1 when it has no file.
+    // The level SetLevel will play: LevelNumber, or 1 when it has no file
+    // (the trial's number while a level is tried).
     int levelToPlay() const;
+
+    // A level tried from the editor: SetLevel plays it from its lines, not
+    // from a file, until the trial ends; its route, if any, is shown first.
+    void setTrial(const TrialLevel& trial);
+    void endTrial();
+    bool isTrying() const { return trying_; }
+    // Shows the trial's route once, after its level is set up.
+    void showTrialRoute();
     // Ends a game still running; its drawing calls are served meanwhile.
     // A route being shown or looked for ends too.
     void stopGame();
@@ -150,6 +160,8 @@ private:
     bool routeShown_ = false;
     int routeLevelNumber_ = 0;
     int keptGameDelay_ = 0;
+    bool trying_ = false;
+    TrialLevel trial_;
 };
 
 }  // namespace tamb

@@ -2,6 +2,7 @@
 // one the finder looks for, shown from the level's start.
 #include <QLabel>
 #include <QTimer>
+#include <utility>
 
 #include "ImageView.h"
 #include "LevelCodec.h"
@@ -155,6 +156,25 @@ void TMainForm::endRouteShow() {
     s.LevelNumber = routeLevelNumber_;
     s.GameDelay = keptGameDelay_;
     SetLevel();
+}
+
+void TMainForm::setTrial(const TrialLevel& trial) {
+    trial_ = trial;
+    trying_ = true;
+}
+
+void TMainForm::endTrial() {
+    stopGame();
+    trying_ = false;
+    trial_ = {};
+    hideStatusLabels();
+}
+
+void TMainForm::showTrialRoute() {
+    if (!trying_ || trial_.route.empty()) return;
+    GameLevel level;
+    if (!levelInPlay(level)) return;
+    playRoute(level, trial_.number, std::exchange(trial_.route, {}));
 }
 
 }  // namespace tamb

@@ -70,6 +70,7 @@ void TambForms::wire() {
     QObject::connect(main, &TMainForm::levelSetupFailed, flow, &GameFlow::levelSetupFailed);
     QObject::connect(main, &TMainForm::gameEnded, flow, &GameFlow::gameEnded);
     QObject::connect(main, &TMainForm::gameLeft, flow, &GameFlow::showMenuRoad);
+    QObject::connect(editor, &TEditorForm::trialRequested, flow, &GameFlow::tryLevel);
 }
 
 void TambForms::start() {

@@ -13,6 +13,7 @@
 #include <QProgressBar>
 #include <QToolButton>
 #include <algorithm>
+#include <utility>
 
 #include "EditorItems.h"
 #include "EditorRouteCheck.h"
@@ -201,7 +202,10 @@ void TEditorForm::buildPanel() {
     CheckLevel = flatButton("CheckLevel", QRect(288, 20, 33, 20));
     connect(CheckLevel, &QToolButton::clicked, this, &TEditorForm::CheckLevelClick);
     RouteCheck = new EditorRouteCheck(*this, *CheckLevel, *EditorProgress);
-    connect(RouteCheck, &EditorRouteCheck::routeShowRequested, this, &TEditorForm::routeShowRequested);
+    connect(RouteCheck, &EditorRouteCheck::routeShowRequested, this,
+            [this](const GameLevel&, int levelNumber, const std::vector<ScriptEntry>& route) {
+                emit trialRequested(TrialLevel{checkedLines_, levelNumber, route});
+            });
 }
 
 void TEditorForm::layOut() {
@@ -370,6 +374,10 @@ void TEditorForm::EditorImageClick() {
 
 QString TEditorForm::levelFileName() const { return LevelsDir + QStringLiteral("level") + LevelCount->text(); }
 
+bool TEditorForm::isCampaignLevel() const {
+    return TextLines::exists(LevelsDir + QStringLiteral("routes/level") + LevelCount->text() + QStringLiteral(".route"));
+}
+
 QString TEditorForm::quotedLevelName() const {
     return QStringLiteral("\"level") + LevelCount->text() + QStringLiteral("\"");
 }
@@ -463,6 +471,14 @@ void TEditorForm::SaveLevelClick() {
         return;
     }
     const QString file = levelFileName();
+    // A level that came with the game has its route beside it; replacing it
+    // changes the campaign, so it is said first.
+    if (TextLines::exists(file) && isCampaignLevel() &&
+        !MessageBoxes::show(this, QStringLiteral("Внимание"),
+                            QStringLiteral("Уровень ") + quotedLevelName() +
+                                QStringLiteral(" входит в кампанию игры. Заменить его своим уровнем?"),
+                            MessageBoxes::Buttons::OkCancel))
+        return;
     if (TextLines::exists(file) &&
         !MessageBoxes::show(this, QStringLiteral("Внимание"),
                             QStringLiteral("Уровень ") + quotedLevelName() + QStringLiteral(" существует. Перезаписать его?"),
@@ -526,10 +542,49 @@ void TEditorForm::CheckLevelClick() {
         compileError(QString::fromStdString(e.what()));
         return;
     }
+    checkedLines_.clear();
+    for (const std::string& l : encoded.lines) checkedLines_ << QString::fromStdString(l);
+    RouteCheck->offerRoute = isSignalConnected(QMetaMethod::fromSignal(&TEditorForm::trialRequested));
+    RouteCheck->start(level, levelNumber());
+}
+
+int TEditorForm::levelNumber() const {
     bool numbered = false;
     const int number = LevelCount->text().toInt(&numbered);
-    RouteCheck->offerRoute = isSignalConnected(QMetaMethod::fromSignal(&TEditorForm::routeShowRequested));
-    RouteCheck->start(level, numbered && number > 0 ? number : 1);
+    return numbered && number > 0 ? number : 1;
+}
+
+void TEditorForm::TestPlayClick() {
+    if (!isSignalConnected(QMetaMethod::fromSignal(&TEditorForm::trialRequested))) return;
+    // The save's own checks, and the game's reading, before anything goes.
+    const EncodeResult encoded = encodeLevel(EditorCells);
+    if (encoded.check != LevelCheck::Ok) {
+        compileError(checkMessage(encoded.check));
+        return;
+    }
+    try {
+        decodeGameLevel(encoded.lines);
+    } catch (const LevelFormatError& e) {
+        compileError(QString::fromStdString(e.what()));
+        return;
+    }
+    TrialLevel trial;
+    for (const std::string& l : encoded.lines) trial.lines << QString::fromStdString(l);
+    trial.number = levelNumber();
+    emit trialRequested(trial);
+}
+
+void TEditorForm::leaveForTrial() {
+    // The game draws into the picture the preview keeps its cell in: the
+    // cell goes back under the preview now, and is kept anew on return.
+    previewOnReturn_ = previewShown_;
+    if (previewShown_) {
+        LoadOldImage();
+        previewShown_ = false;
+    }
+    Painting = false;
+    backFromTrial_ = true;
+    leave();
 }
 
 void TEditorForm::keyPressEvent(QKeyEvent* event) {
@@ -545,6 +600,11 @@ void TEditorForm::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    if (event->key() == Qt::Key_F9) {
+        TestPlayClick();
+        event->accept();
+        return;
+    }
     GuardedDialog::keyPressEvent(event);
 }
 
@@ -556,7 +616,16 @@ void TEditorForm::hideEvent(QHideEvent* event) {
 
 void TEditorForm::showEvent(QShowEvent* event) {
     GuardedDialog::showEvent(event);
-    if (!event->spontaneous()) FormActivate();
+    if (event->spontaneous()) return;
+    if (!std::exchange(backFromTrial_, false)) return FormActivate();
+    OldCursorX = CursorX;
+    OldCursorY = CursorY;
+    SaveOldImage();
+    if (previewOnReturn_) {
+        EditorImage->bitmap().copyRect(cellRect(CursorX / kCellSize, CursorY / kCellSize), spriteSheet(), SpriteRect);
+        EditorImage->update();
+        previewShown_ = true;
+    }
 }
 
 }  // namespace tamb

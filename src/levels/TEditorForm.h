@@ -7,6 +7,7 @@
 #include "Bitmap.h"
 #include "HeadlessRun.h"
 #include "LevelCodec.h"
+#include "TrialLevel.h"
 #include <vector>
 
 class QButtonGroup;
@@ -101,11 +102,17 @@ public:
     bool LevelSaved = true;
     QString LevelsDir;
 
+    // F9: the level as drawn is played on the game screen, unsaved.
+    void TestPlayClick();
+    // Hides the editor for a trial of its level; the next showing comes
+    // back to the drawing as it was, saved or not, instead of loading.
+    void leaveForTrial();
+
 signals:
-    // The user wants to watch the route the check found. The level is the
-    // one drawn when the check began.
-    void routeShowRequested(const tamb::GameLevel& level, int levelNumber,
-                            const std::vector<tamb::ScriptEntry>& route);
+    // The user wants to play the level as drawn (F9), or to watch the route
+    // the check found (then the trial's route is set, and its level is the
+    // one drawn when the check began).
+    void trialRequested(const tamb::TrialLevel& trial);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -125,8 +132,12 @@ private:
     void resetProgress();
     void advanceProgress();
     bool levelNameUsable();
+    // The number in the level field, or 1 when it is not a number.
+    int levelNumber() const;
     QString levelFileName() const;
     QString quotedLevelName() const;
+    // The level of that number ships with the game (its route came along).
+    bool isCampaignLevel() const;
     QString configFileName() const;
     Bitmap& spriteSheet();
     Bitmap& savedCell();
@@ -138,6 +149,9 @@ private:
     AppContext& ctx_;
     TDataForm& data_;
     bool previewShown_ = false;  // a preview stands in the cell of OldCursorX/Y
+    bool backFromTrial_ = false;  // the next showing keeps the drawing
+    bool previewOnReturn_ = false;
+    QStringList checkedLines_;    // the level the running check looks at
     int shownPercent_ = 0;
     Bitmap ownSheet_;    // stand-ins while the game screen has no pictures yet
     Bitmap ownScratch_;

@@ -6,6 +6,7 @@
 
 #include "EditorFixture.h"
 #include "EditorRouteCheck.h"
+#include "TextLines.h"
 
 using namespace tamb;
 using namespace tamb::test;
@@ -46,7 +47,7 @@ TEST_F(EditorCheckTest, PassableAndImpassableLevelsAreAnswered) {
         bool byKey;
         QString answer;
     } cases[] = {
-        {"SMm  $   XS", false, QStringLiteral("Уровень проходим.")},
+        {"SMm  $   XS", false, QStringLiteral("Уровень проходим. Показать путь?")},
         {"SMm  S$S XS", true, QStringLiteral("Уровень непроходим.")},
     };
     for (const Case& c : cases) {
@@ -54,6 +55,7 @@ TEST_F(EditorCheckTest, PassableAndImpassableLevelsAreAnswered) {
         click(editor->ClearLevel);
         paintLevel(c.corridor);
         messages.clear();
+        answers = {false};  // not watching
         if (c.byKey)
             QTest::keyClick(editor, Qt::Key_F5);
         else
@@ -64,7 +66,7 @@ TEST_F(EditorCheckTest, PassableAndImpassableLevelsAreAnswered) {
         ASSERT_EQ(messages.size(), 1u) << texts().join('\n').toStdString();
         EXPECT_EQ(messages[0].caption, kCheck);
         EXPECT_EQ(messages[0].text, c.answer) << c.corridor;
-        EXPECT_EQ(messages[0].buttons, MessageBoxes::Buttons::Ok) << "no watching without a game screen to show it";
+        EXPECT_EQ(messages[0].buttons, c.answer.endsWith('?') ? MessageBoxes::Buttons::OkCancel : MessageBoxes::Buttons::Ok);
         EXPECT_FALSE(running());
         EXPECT_EQ(editor->CheckLevel->toolTip(), QStringLiteral("Проверить уровень (F5)"));
         EXPECT_EQ(editor->EditorProgress->value(), 0);
@@ -79,10 +81,9 @@ TEST_F(EditorCheckTest, PassableAndImpassableLevelsAreAnswered) {
 // with the level as it was drawn.
 TEST_F(EditorCheckTest, TheFoundRouteIsOfferedAndHandedOverOnOk) {
     std::vector<std::pair<GameLevel, std::vector<ScriptEntry>>> shown;
-    QObject::connect(editor, &TEditorForm::routeShowRequested, editor,
-                     [&](const GameLevel& level, int, const std::vector<ScriptEntry>& route) {
-                         shown.emplace_back(level, route);
-                     });
+    QObject::connect(editor, &TEditorForm::trialRequested, editor, [&](const TrialLevel& trial) {
+        shown.emplace_back(decodeGameLevel(TextLines::toBytes(trial.lines)), trial.route);
+    });
     open();
     paintLevel("SMm  $   XS");
     for (const bool ok : {false, true}) {

@@ -149,6 +149,41 @@ TEST_F(EditorTest, OverwriteAskedCancelWritesNothingOkReplaces) {
     EXPECT_TRUE(editor->LevelSaved);
 }
 
+// A level that came with the game (its route beside it) is named as the
+// campaign's before the usual question; Cancel on either writes nothing.
+TEST_F(EditorTest, SavingOverACampaignLevelAsksFirst) {
+    const QString campaign = QStringLiteral("Уровень \"level4\" входит в кампанию игры. Заменить его своим уровнем?");
+    const QString exists = QStringLiteral("Уровень \"level4\" существует. Перезаписать его?");
+    writeLevel("4", {"old"});
+    QDir(dir.path()).mkpath(QStringLiteral("levels/routes"));
+    TextLines::write(dir.path() + QStringLiteral("/levels/routes/level4.route"), {QStringLiteral("1 right")});
+    open(QStringLiteral("4"));
+    paintValidLevel();
+    struct Case {
+        std::deque<bool> answers;
+        QStringList asked;
+        bool written;
+    } cases[] = {
+        {{false}, {campaign}, false},
+        {{true, false}, {campaign, exists}, false},
+        {{true, true}, {campaign, exists, QStringLiteral("Уровень \"level4\" успешно сохранен.")}, true},
+    };
+    for (const Case& c : cases) {
+        messages.clear();
+        answers = c.answers;
+        click(editor->SaveLevel);
+        EXPECT_EQ(texts(), c.asked);
+        EXPECT_EQ(TextLines::read(levelPath("4")).size() == 27, c.written) << c.asked.size();
+    }
+    // A level of the player's own, with no route, is asked about as before.
+    messages.clear();
+    answers = {true};
+    editor->LevelCount->setText(QStringLiteral("5"));
+    writeLevel("5", {"old"});
+    click(editor->SaveLevel);
+    EXPECT_EQ(texts().value(0), QStringLiteral("Уровень \"level5\" существует. Перезаписать его?"));
+}
+
 TEST_F(EditorTest, FailedWriteShowsTheErrorAndNoSavedMessage) {
     open();
     paintValidLevel();

@@ -1,0 +1,151 @@
+// Trying a level from the editor: the drawing, unsaved, is played on the
+// game screen (its found route shown first when asked for), and Space or
+// the game's own end leads back to the editor with the drawing intact.
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+#include "EditorRouteCheck.h"
+#include "FormsHarness.h"
+#include "ImageView.h"
+#include "TestGameFolder.h"
+#include "TextLines.h"
+
+namespace tamb {
+namespace {
+
+using test::FormsTest;
+
+constexpr int kTrialLevel = 7;
+constexpr int kPlayersLevel = 5;
+
+// A corridor on the floor: holding Right walks the man over the treasure
+// onto the exit door; the devil is shut in a box far above.
+test::LevelSpec corridorLevel() {
+    test::LevelSpec level = test::simpleLevel();
+    level.set(19, 12, Empty);
+    level.set(19, 14, Empty);
+    level.outDoor = {16, 19};
+    level.manDoor = {2, 19};  // one code per cell in the editor
+    for (int c = 20; c <= 24; ++c) level.set(4, c, SuperKirp);
+    for (int r = 1; r <= 3; ++r) {
+        level.set(r, 20, SuperKirp);
+        level.set(r, 24, SuperKirp);
+    }
+    level.shets = {{21, 3}};
+    level.shetsDoor = {23, 3};
+    return level;
+}
+
+enum class Ending { Space, LevelPassed, RouteThenSpace };
+
+class TrialPlayTest : public FormsTest {
+protected:
+    // Runs the road menu -> editor -> trial; `whilePlaying` runs once the
+    // trial's game (or its route show) is up, and must end the trial.
+    void run(Ending ending) {
+        writeGameFolder();
+        test::writeLevel(dir.path(), kTrialLevel, corridorLevel());
+        fileBefore = TextLines::read(levelFile());
+        createForms();
+        ctx().state.LevelNumber = kPlayersLevel;
+        reports.answers = {true, true};  // watch the route; leave unsaved
+
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, mainForm, [this, ending] { step(ending); });
+        watch.start(5);
+        forms->root->start();
+        if (ending == Ending::RouteThenSpace) {
+            ASSERT_TRUE(QTest::qWaitFor([this] { return mainForm->routeShowing(); }, 60000));
+            EXPECT_EQ(mainForm->KladsLabel->text(), QStringLiteral("кладов: 2")) << "the show plays the drawing";
+            EXPECT_TRUE(mainForm->RouteHint->isVisibleTo(mainForm));
+            QTest::keyClick(mainForm, Qt::Key_A);
+            EXPECT_FALSE(mainForm->routeShowing());
+        }
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !mainForm->ManThread.isNull() && !prepareForm->isVisible(); },
+                                    10000));
+        EXPECT_TRUE(mainForm->isTrying());
+        EXPECT_FALSE(editorForm->isVisible());
+        EXPECT_FALSE(menuForm->isVisible());
+        EXPECT_EQ(mainForm->KladsLabel->text(), QStringLiteral("кладов: 2")) << "the drawing, not the file";
+        EXPECT_EQ(preparedLevel, QStringLiteral("Уровень 7")) << "no password for a drawing";
+        if (ending == Ending::LevelPassed) {
+            QTest::keyPress(mainForm, Qt::Key_Right);
+            ASSERT_TRUE(QTest::qWaitFor([this] { return leftEditor; }, 20000));
+        } else {
+            QTest::keyClick(mainForm, Qt::Key_Space);
+        }
+        watch.stop();
+        ASSERT_TRUE(backInEditor) << "the trial ends in the editor";
+        EXPECT_EQ(cellsAfter, cellsBefore);
+        EXPECT_TRUE(imageAfter == imageBefore) << "the editor's picture is the drawing, preview included";
+        if (imageAfter != imageBefore) imageAfter.save(test::screenshotPath(QStringLiteral("trial-editor-after.png")));
+        EXPECT_FALSE(savedAfter) << "the drawing is still unsaved";
+        EXPECT_EQ(numberAfter, kPlayersLevel) << "the player's level is kept";
+        EXPECT_TRUE(menuUnderEditor);
+        EXPECT_EQ(TextLines::read(levelFile()), fileBefore) << "a trial saves nothing";
+        EXPECT_FALSE(mainForm->isTrying());
+        EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    }
+
+    QString levelFile() const { return dir.path() + QStringLiteral("/levels/level7"); }
+
+    // Plays the user while the modal screens run their own loops; whatever
+    // opens a loop of its own is posted, so this never blocks.
+    void step(Ending ending) {
+        auto later = [this](std::function<void()> f) { QTimer::singleShot(0, mainForm, std::move(f)); };
+        if (prepareForm->isVisible()) preparedLevel = prepareForm->LevelLabel->text();
+        if (!openedEditor && menuForm->isVisible() && !editorForm->isVisible()) {
+            openedEditor = true;
+            later([this] { menuForm->EditorButtonClick(); });
+        } else if (!drew && editorForm->isVisible()) {
+            drew = true;
+            editorForm->LevelCount->setText(QString::number(kTrialLevel));
+            editorForm->LoadLevelClick();
+            // A second treasure by the mouse, the preview left on it.
+            editorForm->EditorImageMouseMove(6 * kCellSize + 5, 19 * kCellSize + 5);
+            editorForm->EditorImageClick();
+            editorForm->EditorImageMouseMove(7 * kCellSize + 5, 18 * kCellSize + 5);
+            cellsBefore = editorForm->EditorCells;
+            imageBefore = editorForm->EditorImage->grab().toImage();
+            later([this, ending] {
+                if (ending == Ending::RouteThenSpace)
+                    editorForm->CheckLevelClick();
+                else
+                    QTest::keyClick(editorForm, Qt::Key_F9);
+            });
+        } else if (drew && !backInEditor && editorForm->isVisible() && !editorForm->RouteCheck->running() &&
+                   !mainForm->isTrying()) {
+            backInEditor = true;
+            cellsAfter = editorForm->EditorCells;
+            imageAfter = editorForm->EditorImage->grab().toImage();
+            savedAfter = editorForm->LevelSaved;
+            numberAfter = ctx().state.LevelNumber;
+            menuUnderEditor = menuForm->isVisible();
+            later([this] { editorForm->ExitButtonClick(); });
+        } else if (backInEditor && !leftEditor && !editorForm->isVisible() && menuForm->isVisible()) {
+            leftEditor = true;
+            ctx().MenuChoice.clear();
+            menuForm->hide();
+        }
+    }
+
+    QStringList fileBefore;
+    QString preparedLevel;
+    bool openedEditor = false, drew = false, backInEditor = false, leftEditor = false;
+    EditorGrid cellsBefore{}, cellsAfter{};
+    QImage imageBefore, imageAfter;
+    bool savedAfter = true;
+    int numberAfter = 0;
+    bool menuUnderEditor = false;
+};
+
+TEST_F(TrialPlayTest, SpaceLeadsBackToTheEditor) { run(Ending::Space); }
+
+TEST_F(TrialPlayTest, PassingTheLevelLeadsBackToTheEditor) { run(Ending::LevelPassed); }
+
+TEST_F(TrialPlayTest, TheCheckedRouteIsShownThenTheLevelIsPlayed) { run(Ending::RouteThenSpace); }
+
+}  // namespace
+}  // namespace tamb
