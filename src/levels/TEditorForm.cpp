@@ -397,12 +397,12 @@ bool TEditorForm::levelNameUsable() {
     MessageBoxes::show(this, QStringLiteral("Ошибка"),
                        QStringLiteral("Недопустимый номер уровня \"") + text +
                            QStringLiteral("\". Номер не может быть пустым и не может содержать \"/\", \"\\\" или \"..\"."),
-                       MessageBoxes::Buttons::Ok);
+                       MessageBoxes::Buttons::Ok, MessageBoxes::Tone::Warning);
     return false;
 }
 
 void TEditorForm::compileError(const QString& text) {
-    MessageBoxes::show(this, kCompileCaption, text, MessageBoxes::Buttons::Ok);
+    MessageBoxes::show(this, kCompileCaption, text, MessageBoxes::Buttons::Ok, MessageBoxes::Tone::Warning);
 }
 
 void TEditorForm::FormActivate() {
@@ -431,7 +431,7 @@ void TEditorForm::LoadLevelClick() {
     if (!TextLines::exists(file)) {
         MessageBoxes::show(this, QStringLiteral("Ошибка"),
                            QStringLiteral("Уровень ") + quotedLevelName() + QStringLiteral(" не найден."),
-                           MessageBoxes::Buttons::Ok);
+                           MessageBoxes::Buttons::Ok, MessageBoxes::Tone::Warning);
         return;
     }
     QStringList lines;
@@ -477,12 +477,12 @@ void TEditorForm::SaveLevelClick() {
         !MessageBoxes::show(this, QStringLiteral("Внимание"),
                             QStringLiteral("Уровень ") + quotedLevelName() +
                                 QStringLiteral(" входит в кампанию игры. Заменить его своим уровнем?"),
-                            MessageBoxes::Buttons::OkCancel))
+                            MessageBoxes::Buttons::OkCancel, MessageBoxes::Tone::Warning))
         return;
     if (TextLines::exists(file) &&
         !MessageBoxes::show(this, QStringLiteral("Внимание"),
                             QStringLiteral("Уровень ") + quotedLevelName() + QStringLiteral(" существует. Перезаписать его?"),
-                            MessageBoxes::Buttons::OkCancel))
+                            MessageBoxes::Buttons::OkCancel, MessageBoxes::Tone::Warning))
         return;
     QStringList lines;
     for (const std::string& l : result.lines) lines << QString::fromStdString(l);
@@ -519,7 +519,8 @@ void TEditorForm::ExitButtonClick() {
     }
     if (!LevelSaved &&
         !MessageBoxes::show(this, QStringLiteral("Уровень не сохранен"),
-                            QStringLiteral("Нажмите ОК для выхода без записи уровня."), MessageBoxes::Buttons::OkCancel))
+                            QStringLiteral("Нажмите ОК для выхода без записи уровня."), MessageBoxes::Buttons::OkCancel,
+                            MessageBoxes::Tone::Warning))
         return;
     leave();
 }

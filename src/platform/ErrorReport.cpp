@@ -17,7 +17,7 @@ void show(const QString& message) {
         handler()(message);
         return;
     }
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), message, QMessageBox::Ok,
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), message, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.exec();
 }

@@ -11,9 +11,11 @@ Responder& responder() {
 }
 }  // namespace
 
-bool show(QWidget* parent, const QString& caption, const QString& text, Buttons buttons) {
-    if (responder()) return responder()(caption, text, buttons);
-    QMessageBox box(buttons == Buttons::Ok ? QMessageBox::Information : QMessageBox::Question, caption, text,
+bool show(QWidget* parent, const QString& caption, const QString& text, Buttons buttons, Tone tone) {
+    if (responder()) return responder()(caption, text, buttons, tone);
+    QMessageBox::Icon icon = buttons == Buttons::Ok ? QMessageBox::Information : QMessageBox::Question;
+    if (tone == Tone::Warning) icon = QMessageBox::Warning;
+    QMessageBox box(icon, caption, text,
                     buttons == Buttons::Ok ? QMessageBox::Ok : (QMessageBox::Ok | QMessageBox::Cancel), parent);
     return box.exec() == QMessageBox::Ok;
 }

@@ -89,6 +89,7 @@ TEST_F(EditorTest, LettersInTheLevelBoxNameTheFile) {
     click(editor->LoadLevel);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].caption, QStringLiteral("Ошибка"));
+    EXPECT_EQ(messages[0].tone, MessageBoxes::Tone::Warning);
     EXPECT_EQ(messages[0].text, QStringLiteral("Уровень \"levelabc\" не найден."));
     click(editor->ExitButton);
     EXPECT_EQ(dataForm->LB1.at(0), QStringLiteral("abc"));

@@ -62,6 +62,7 @@ TEST_F(EditorTest, SecondManIsReportedAndBothStayOnScreen) {
     click(editor->SaveLevel);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].caption, kCompile);
+    EXPECT_EQ(messages[0].tone, MessageBoxes::Tone::Warning);
     EXPECT_EQ(messages[0].text, QStringLiteral("На уровне может присутствовать только один человек. Уберите лишних."));
     // Found at the second man in scan order: (10, 4), after (10, 2).
     EXPECT_EQ(editor->EditorProgress->value(), 4 * 32 + 10 + 1);
@@ -137,6 +138,7 @@ TEST_F(EditorTest, OverwriteAskedCancelWritesNothingOkReplaces) {
     EXPECT_EQ(messages[0].caption, QStringLiteral("Внимание"));
     EXPECT_EQ(messages[0].text, QStringLiteral("Уровень \"level4\" существует. Перезаписать его?"));
     EXPECT_EQ(messages[0].buttons, MessageBoxes::Buttons::OkCancel);
+    EXPECT_EQ(messages[0].tone, MessageBoxes::Tone::Warning);
     EXPECT_EQ(TextLines::read(levelPath("4")), QStringList{"old"});
     EXPECT_FALSE(editor->LevelSaved);
 

@@ -4,8 +4,9 @@ namespace tamb::test {
 
 CapturedReports::CapturedReports() {
     oldHandler_ = ErrorReport::setHandler([this](const QString& m) { errors << m; });
-    oldResponder_ = MessageBoxes::setResponder([this](const QString& c, const QString& t, MessageBoxes::Buttons b) {
-        messages.push_back({c, t, b});
+    oldResponder_ = MessageBoxes::setResponder([this](const QString& c, const QString& t, MessageBoxes::Buttons b,
+                                                             MessageBoxes::Tone tone) {
+        messages.push_back({c, t, b, tone});
         if (answers.empty()) return true;
         const bool a = answers.front();
         answers.pop_front();

@@ -17,6 +17,7 @@ struct CapturedReports {
         QString caption;
         QString text;
         MessageBoxes::Buttons buttons;
+        MessageBoxes::Tone tone;
     };
 
     CapturedReports();
