@@ -17,6 +17,7 @@
 #include "EditorItems.h"
 #include "EditorRouteCheck.h"
 #include "ErrorReport.h"
+#include "HelpWindow.h"
 #include "ImageView.h"
 #include "MessageBoxes.h"
 #include "TDataForm.h"
@@ -101,6 +102,7 @@ TEditorForm::TEditorForm(AppContext& ctx, TDataForm& data) : ctx_(ctx), data_(da
 
     buildPanel();
     takeSelectedItem();
+    Help = new HelpWindow(ctx_.pictures, this);
 }
 
 void TEditorForm::buildPanel() {
@@ -542,6 +544,11 @@ void TEditorForm::keyPressEvent(QKeyEvent* event) {
     }
     if (event->key() == Qt::Key_F5) {
         CheckLevelClick();
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_F1) {
+        if (!Help->isVisible()) Help->popUp();
         event->accept();
         return;
     }
