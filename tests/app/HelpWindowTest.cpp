@@ -15,8 +15,10 @@
 #include "HelpText.h"
 #include "HelpWindow.h"
 #include "ImageView.h"
+#include "LevelCodec.h"
 #include "SpriteLayout.h"
 #include "TestGameFolder.h"
+#include "TextLines.h"
 
 namespace tamb {
 namespace {
@@ -182,6 +184,20 @@ TEST_F(HelpTest, ALevelThatBeginsUnderTheHelpWaitsForIt) {
     EXPECT_EQ(command(), Command::Stop);
 }
 
+TEST_F(HelpTest, F1EndsTheRouteShowAsAnyKeyAndTheHelpHoldsTheLevelThatBegins) {
+    startGame();
+    const GameLevel level = decodeGameLevel(TextLines::toBytes(test::simpleLevel().lines()));
+    mainForm->playRoute(level, 1, {{1, Command::Right}});
+    ASSERT_TRUE(mainForm->routeShowing());
+    QTest::keyClick(mainForm, Qt::Key_F1);
+    EXPECT_FALSE(mainForm->routeShowing());
+    EXPECT_FALSE(mainForm->ManThread.isNull()) << "the level begins for the player";
+    ASSERT_TRUE(gameHelp()->isVisible());
+    EXPECT_EQ(command(), Command::Pause);
+    QTest::keyClick(gameHelp(), Qt::Key_Escape);
+    EXPECT_EQ(command(), Command::Stop);
+}
+
 TEST_F(HelpTest, TheMenuAndTheEditorAreAsTheyWereUnderTheHelp) {
     // The title animation runs on under the help; a key then skips it as before.
     menuForm->show();
@@ -232,42 +248,25 @@ TEST_F(HelpTest, TilePicturesAreCutFromTheSpriteSheet) {
     sheet.fillRect(sprites::tile(FalseKirpSlot), falseKirpColour);
     ctx().pictures.SpriteSheet = sheet;
 
-    struct Expected {
-        int32_t code;
-        QRgb centre;
-        QRgb corner;  // the last pixel of the cell: a 19-pixel picture is stretched over it
-    };
-    const Expected expected[] = {
-        {Klad, test::tileColour(Klad), test::tileColour(Klad)},
-        {Kirp, test::tileColour(Kirp), test::tileColour(Kirp)},
-        {SuperKirp, test::tileColour(SuperKirp), test::tileColour(SuperKirp)},
-        // The editor's own picture: in the game it looks like a brick.
-        {FalseKirp, falseKirpColour, falseKirpColour},
-        {Water, test::tileColour(Water), test::tileColour(Water)},
-        {DownWater, test::tileColour(DownWater), test::tileColour(DownWater)},
-        {ToRight, test::tileColour(ToRight), test::tileColour(ToRight)},
-        {ToLeft, test::tileColour(ToLeft), test::tileColour(ToLeft)},
-        {Kol, test::tileColour(Kol), test::tileColour(Kol)},
-        {Gum, test::tileColour(Gum), test::tileColour(Gum)},
-        {Stairs, test::tileColour(Stairs), test::tileColour(Stairs)},
-        {Roupe, test::tileColour(Roupe), test::tileColour(Roupe)},
-        {Balka, test::tileColour(Balka), test::tileColour(Balka)},
-        {BoundVert, test::tileColour(BoundVert), test::tileColour(BoundVert)},
-        {BoundHor, test::tileColour(BoundHor), test::tileColour(BoundHor)},
-        {ManDoor, test::tileColour(ManDoor), test::tileColour(ManDoor)},
-        {ShetsDoor, test::tileColour(ShetsDoor), test::tileColour(ShetsDoor)},
-        {OutDoor, test::frameColour(kExitDoorStates.first), test::frameColour(kExitDoorStates.first)},
-        // Figures: their frame, black around them.
-        {Man, test::kFigureColour, qRgb(0, 0, 0)},
-        {Shets, test::kFigureColour, qRgb(0, 0, 0)},
+    // The centre of the picture and its last pixel, over which a 19-pixel
+    // picture is stretched.
+    auto expected = [&](int32_t code) -> std::pair<QRgb, QRgb> {
+        switch (code) {
+            case FalseKirp: return {falseKirpColour, falseKirpColour};  // the editor's own, not the brick
+            case OutDoor: return {test::frameColour(kExitDoorStates.first), test::frameColour(kExitDoorStates.first)};
+            case Man:
+            case Shets: return {test::kFigureColour, qRgb(0, 0, 0)};  // black around the figure
+            default: return {test::tileColour(code), test::tileColour(code)};
+        }
     };
     HelpWindow* help = menuForm->Help;
     help->popUp();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
-    for (const Expected& e : expected) {
-        SCOPED_TRACE(e.code);
-        EXPECT_EQ(shownPixel(help, e.code, {10, 10}), e.centre);
-        EXPECT_EQ(shownPixel(help, e.code, {19, 19}), e.corner);
+    for (const HelpTile& tile : helpTiles()) {
+        SCOPED_TRACE(tile.code);
+        const auto [centre, corner] = expected(tile.code);
+        EXPECT_EQ(shownPixel(help, tile.code, {10, 10}), centre);
+        EXPECT_EQ(shownPixel(help, tile.code, {19, 19}), corner);
     }
 
     // A sheet loaded later is cut anew at the next opening.
