@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QTimer>
 
+#include "HelpWindow.h"
 #include "ImageView.h"
 #include "LevelCodec.h"
 #include "RoutePlayer.h"
@@ -26,6 +27,7 @@ constexpr double kSearchSeconds = 20;
 const QString kShowingHint = QStringLiteral("Показ пути.\nЛюбая клавиша - играть.");
 const QString kSearchingHint = QStringLiteral("Поиск пути...");
 const QString kNotFoundHint = QStringLiteral("Путь не найден.");
+const QString kFoundHint = QStringLiteral("Путь найден.");
 
 // A route passes the level when replayed without a screen; a shipped route
 // of a level the player has since changed does not.
@@ -113,6 +115,15 @@ void TMainForm::showRoute() {
 
 void TMainForm::routeSearchFinished(unsigned generation, bool found, std::vector<ScriptEntry> route) {
     if (generation != routeGeneration_) return;
+    // The show does not begin under the help: it waits for it to close.
+    if (found && Help->isVisible()) {
+        showRouteHint(kFoundHint);
+        connect(
+            Help, &HelpWindow::closed, this,
+            [this, generation, found, route = std::move(route)] { routeSearchFinished(generation, found, route); },
+            Qt::SingleShotConnection);
+        return;
+    }
     routeSearch_->stop();
     GameLevel level;
     // The level may have ended meanwhile; its route is no use then.

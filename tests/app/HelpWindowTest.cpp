@@ -198,6 +198,28 @@ TEST_F(HelpTest, F1EndsTheRouteShowAsAnyKeyAndTheHelpHoldsTheLevelThatBegins) {
     EXPECT_EQ(command(), Command::Stop);
 }
 
+TEST_F(HelpTest, ARouteFoundWhileTheHelpIsOpenIsShownWhenItCloses) {
+    // A level without a route file: the finder looks while the player plays.
+    test::LevelSpec corridor = test::simpleLevel();
+    corridor.set(19, 12, Empty);
+    corridor.set(19, 14, Empty);
+    corridor.outDoor = {16, 19};
+    corridor.shets = {{25, 19}};
+    test::writeLevel(dir.path(), 1, corridor);
+    startGame();
+    QTest::keyClick(mainForm, Qt::Key_F2);
+    ASSERT_TRUE(mainForm->routeSearching());
+    QTest::keyClick(mainForm, Qt::Key_F1);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return mainForm->RouteHint->text() != QStringLiteral("Поиск пути..."); },
+                                30000));
+    // The answer is in; the show has not begun under the help.
+    EXPECT_EQ(mainForm->RouteHint->text(), QStringLiteral("Путь найден."));
+    EXPECT_FALSE(mainForm->routeShowing());
+    EXPECT_EQ(command(), Command::Pause);
+    QTest::keyClick(gameHelp(), Qt::Key_Escape);
+    EXPECT_TRUE(mainForm->routeShowing());
+}
+
 TEST_F(HelpTest, TheMenuAndTheEditorAreAsTheyWereUnderTheHelp) {
     // The title animation runs on under the help; a key then skips it as before.
     menuForm->show();
