@@ -28,6 +28,7 @@ int GameKeyboard::virtualKey(int qtKey) {
         case Qt::Key_Enter: return 13;
         case Qt::Key_Tab: return 9;
         case Qt::Key_Backspace: return 8;
+        case Qt::Key_F1: return VkF1;
         case Qt::Key_F2: return VkF2;
         default: break;
     }
@@ -45,6 +46,12 @@ void GameKeyboard::setCommand(Command c) {
 
 void GameKeyboard::FormKeyDown(int key) {
     TMainForm& form = form_;
+    // The help pauses the game itself; F1 must not end a pause as other
+    // keys do.
+    if (key == VkF1) {
+        emit helpRequested();
+        return;
+    }
     // Every test is made in turn; the last write to Command stays.
     const bool pauseKey = key == VkPause || key == VkP;
     if (pauseKey && state_.Command != Command::Pause) {
@@ -72,6 +79,22 @@ void GameKeyboard::FormKeyUp(int key) {
         (key == VkControl && current == Command::Fire)) {
         setCommand(Command::Stop);
     }
+}
+
+void GameKeyboard::pauseForHelp() {
+    const Command current = state_.Command;
+    if (current == Command::Pause || current == Command::Exit) return;
+    pausedForHelp_ = true;
+    setCommand(Command::Pause);
+    form_.PauseImage->show();
+}
+
+void GameKeyboard::resumeAfterHelp() {
+    const bool paused = pausedForHelp_;
+    pausedForHelp_ = false;
+    if (!paused || state_.Command != Command::Pause) return;
+    setCommand(Command::Stop);
+    form_.PauseImage->hide();
 }
 
 void GameKeyboard::leaveGame() {

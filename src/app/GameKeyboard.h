@@ -23,6 +23,7 @@ public:
         VkRight = 39,
         VkDown = 40,
         VkP = 80,  // the pause key of keyboards that have no Pause
+        VkF1 = 112,
         VkF2 = 113,
     };
 
@@ -34,11 +35,19 @@ public:
     void FormKeyDown(int key);
     void FormKeyUp(int key);
 
+    // The help over the game: the game waits as under the Pause key, and
+    // goes on when the help closes unless the player had paused it. A game
+    // that is ending is left alone.
+    void pauseForHelp();
+    void resumeAfterHelp();
+
 signals:
     // Space: the game has ended and its thread is gone.
     void gameLeft();
     // F2: the way through the level is to be shown.
     void routeRequested();
+    // F1: the help is to be shown.
+    void helpRequested();
 
 private:
     void setCommand(Command c);
@@ -46,6 +55,7 @@ private:
 
     GameState& state_;
     TMainForm& form_;
+    bool pausedForHelp_ = false;
 };
 
 }  // namespace tamb

@@ -11,6 +11,8 @@
 
 #include "ErrorReport.h"
 #include "FormPictures.h"
+#include "GameKeyboard.h"
+#include "HelpWindow.h"
 #include "ImageView.h"
 #include "LevelCodec.h"
 #include "Rules.h"
@@ -162,6 +164,11 @@ void TMainForm::SetLevel() {
     // The keys go to the game screen again.
     activateWindow();
     setFocus();
+    // A level that begins under the help waits for it, and the keys stay with it.
+    if (Help->isVisible()) {
+        Keyboard->pauseForHelp();
+        Help->activateWindow();
+    }
     LivesLabelUpdate();
     KladsLabelUpdate();
     LivesLabel->show();

@@ -20,6 +20,7 @@ class QLabel;
 namespace tamb {
 
 class GameKeyboard;
+class HelpWindow;
 class ImageView;
 class RoutePlayer;
 namespace solve {
@@ -81,6 +82,9 @@ public:
     bool routeShowing() const;
     bool routeSearching() const;
 
+    // The help (F1) over the game screen; the game waits while it is open.
+    void showHelp();
+
     void Playsound(const QString& name);
     // A sound of the game side; callable from any thread, never waits.
     void playGameSound(std::string_view event);
@@ -122,6 +126,7 @@ public:
     // What the route key is doing, on the status panel.
     QLabel* RouteHint = nullptr;
     RoutePlayer* RouteShow = nullptr;
+    HelpWindow* Help = nullptr;
 
 signals:
     // One step of drawing the new level's arena: the preparation bar moves.

@@ -7,6 +7,7 @@
 
 #include "FormPictures.h"
 #include "GameKeyboard.h"
+#include "HelpWindow.h"
 #include "ImageView.h"
 #include "RoutePlayer.h"
 #include "TMainForm.h"
@@ -22,6 +23,12 @@ void TMainForm::setUpGameThreadParts() {
     Keyboard = new GameKeyboard(ctx_.state, *this, this);
     connect(Keyboard, &GameKeyboard::gameLeft, this, &TMainForm::gameLeft);
     connect(Keyboard, &GameKeyboard::routeRequested, this, &TMainForm::showRoute);
+    Help = new HelpWindow(ctx_.pictures, this);
+    connect(Keyboard, &GameKeyboard::helpRequested, this, &TMainForm::showHelp);
+    connect(Help, &HelpWindow::closed, this, [this] {
+        Keyboard->resumeAfterHelp();
+        setFocus();
+    });
     GameThreadHost = new UiGameHost(screenHost(), this);
     connect(GameThreadHost, &UiGameHost::callsServed, Kirp, &CoalescingTimer::shareWake);
     connect(GameThreadHost, &UiGameHost::callsServed, AnimationTimer, &CoalescingTimer::shareWake);
@@ -49,11 +56,20 @@ void TMainForm::StartManThread() {
     ManThread = new TManControl(ctx_.state, *GameThreadHost);
 }
 
+void TMainForm::showHelp() {
+    if (Help->isVisible()) return;
+    Keyboard->pauseForHelp();
+    Help->popUp();
+}
+
 void TMainForm::keyPressEvent(QKeyEvent* event) {
     // Any key ends a route being shown, and only that; a held key does not
-    // end the show its own press began.
+    // end the show its own press began. F1 then shows the help over the
+    // level that begins.
     if (routeShowing()) {
-        if (!event->isAutoRepeat()) endRouteShow();
+        if (event->isAutoRepeat()) return;
+        endRouteShow();
+        if (event->key() == Qt::Key_F1) showHelp();
         return;
     }
     // Auto-repeated presses count as presses.

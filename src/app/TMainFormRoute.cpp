@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <utility>
 
+#include "HelpWindow.h"
 #include "ImageView.h"
 #include "LevelCodec.h"
 #include "RoutePlayer.h"
@@ -27,6 +28,7 @@ constexpr double kSearchSeconds = 20;
 const QString kShowingHint = QStringLiteral("Показ пути.\nЛюбая клавиша - играть.");
 const QString kSearchingHint = QStringLiteral("Поиск пути...");
 const QString kNotFoundHint = QStringLiteral("Путь не найден.");
+const QString kFoundHint = QStringLiteral("Путь найден.");
 
 // A route passes the level when replayed without a screen; a shipped route
 // of a level the player has since changed does not.
@@ -114,6 +116,15 @@ void TMainForm::showRoute() {
 
 void TMainForm::routeSearchFinished(unsigned generation, bool found, std::vector<ScriptEntry> route) {
     if (generation != routeGeneration_) return;
+    // The show does not begin under the help: it waits for it to close.
+    if (found && Help->isVisible()) {
+        showRouteHint(kFoundHint);
+        connect(
+            Help, &HelpWindow::closed, this,
+            [this, generation, found, route = std::move(route)] { routeSearchFinished(generation, found, route); },
+            Qt::SingleShotConnection);
+        return;
+    }
     routeSearch_->stop();
     GameLevel level;
     // The level may have ended meanwhile; its route is no use then.

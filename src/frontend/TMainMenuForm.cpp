@@ -11,6 +11,7 @@
 
 #include "ErrorReport.h"
 #include "FrontendPictures.h"
+#include "HelpWindow.h"
 #include "ImageView.h"
 #include "SoundEffects.h"
 #include "SpeedButton.h"
@@ -124,6 +125,7 @@ TMainMenuForm::TMainMenuForm(AppContext& ctx, TDataForm& data) : ctx_(ctx), data
     connect(EffectTimer, &QTimer::timeout, this, &TMainMenuForm::EffectTimerTimer);
 
     createPasswordBar();
+    Help = new HelpWindow(ctx_.pictures, this);
 
     // Hidden until the title animation brings them up.
     for (QWidget* w : {static_cast<QWidget*>(LogoImage1), static_cast<QWidget*>(LogoImage2)}) w->hide();
@@ -238,6 +240,11 @@ void TMainMenuForm::mousePressEvent(QMouseEvent* event) {
 }
 
 void TMainMenuForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        event->accept();
+        if (!Help->isVisible()) Help->popUp();
+        return;
+    }
     if (EffectTimer->isActive()) {
         skipTitleAnimation();
         event->accept();

@@ -12,6 +12,7 @@ class QTimer;
 
 namespace tamb {
 
+class HelpWindow;
 class ImageView;
 class SpeedButton;
 class TDataForm;
@@ -80,6 +81,8 @@ public:
     QLineEdit* PasswordEdit = nullptr;
     QTimer* EffectTimer = nullptr;
     QTimer* PasswordEffect = nullptr;
+    // F1; the title animation goes on under it.
+    HelpWindow* Help = nullptr;
 
 signals:
     // The configuration list was (re)loaded: the options take it in.

@@ -18,6 +18,7 @@
 #include "EditorItems.h"
 #include "EditorRouteCheck.h"
 #include "ErrorReport.h"
+#include "HelpWindow.h"
 #include "ImageView.h"
 #include "MessageBoxes.h"
 #include "TDataForm.h"
@@ -102,6 +103,7 @@ TEditorForm::TEditorForm(AppContext& ctx, TDataForm& data) : ctx_(ctx), data_(da
 
     buildPanel();
     takeSelectedItem();
+    Help = new HelpWindow(ctx_.pictures, this);
 }
 
 void TEditorForm::buildPanel() {
@@ -603,6 +605,11 @@ void TEditorForm::keyPressEvent(QKeyEvent* event) {
     }
     if (event->key() == Qt::Key_F9) {
         TestPlayClick();
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_F1) {
+        if (!Help->isVisible()) Help->popUp();
         event->accept();
         return;
     }

@@ -21,6 +21,7 @@ class QToolButton;
 namespace tamb {
 
 class EditorRouteCheck;
+class HelpWindow;
 class ImageView;
 class TDataForm;
 class UpDown;
@@ -88,6 +89,7 @@ public:
     QToolButton* ExitButton = nullptr;
     QToolButton* CheckLevel = nullptr;
     EditorRouteCheck* RouteCheck = nullptr;
+    HelpWindow* Help = nullptr;  // F1
 
     // The editor's state; it lives as long as the program.
     EditorGrid EditorCells{};
