@@ -12,6 +12,7 @@
 #include "TMainForm.h"
 #include "TMainMenuForm.h"
 #include "TPrepareForm.h"
+#include "TVictoryForm.h"
 #include "TambError.h"
 
 namespace tamb {
@@ -20,8 +21,9 @@ namespace {
 const QString kNewGame = QStringLiteral("New Game");
 }
 
-GameFlow::GameFlow(AppContext& ctx, TMainForm& main, TMainMenuForm& menu, TPrepareForm& prepare, TEditorForm& editor)
-    : ctx_(ctx), main_(main), menu_(menu), prepare_(prepare), editor_(editor) {
+GameFlow::GameFlow(AppContext& ctx, TMainForm& main, TMainMenuForm& menu, TPrepareForm& prepare,
+                   TVictoryForm& victory, TEditorForm& editor)
+    : ctx_(ctx), main_(main), menu_(menu), prepare_(prepare), victory_(victory), editor_(editor) {
     // Exit from the menu asks the application to end; remember it so the
     // way back from the menu starts no level.
     if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(this);
@@ -73,6 +75,7 @@ void GameFlow::gameEnded() {
     Outcome outcome = Outcome::GameOver;
     if (ctx_.state.GameResult == GameResult::LevelPassed)
         outcome = main_.levelToPlay() == ctx_.state.LevelNumber ? Outcome::LevelPassed : Outcome::AllLevelsPassed;
+    if (outcome == Outcome::AllLevelsPassed) showModal(&victory_);
     showPreparation(outcome);
 }
 

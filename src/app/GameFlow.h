@@ -11,6 +11,7 @@ class TEditorForm;
 class TMainForm;
 class TMainMenuForm;
 class TPrepareForm;
+class TVictoryForm;
 
 // The road between the screens: the menu, then the preparation screen and
 // the level it sets up, back to the menu when the player leaves or a level
@@ -19,7 +20,8 @@ class TPrepareForm;
 class GameFlow : public QObject {
     Q_OBJECT
 public:
-    GameFlow(AppContext& ctx, TMainForm& main, TMainMenuForm& menu, TPrepareForm& prepare, TEditorForm& editor);
+    GameFlow(AppContext& ctx, TMainForm& main, TMainMenuForm& menu, TPrepareForm& prepare, TVictoryForm& victory,
+             TEditorForm& editor);
     ~GameFlow() override;
 
     // The menu, then the preparation screen if it asks for a game: the road
@@ -29,7 +31,8 @@ public:
     // cannot be set up leads back to the menu.
     void showPreparation(TPrepareForm::Outcome outcome = TPrepareForm::Outcome::None);
     // The game ended by itself: the next level (or the same, after the last
-    // life) is prepared, saying how the game ended.
+    // life) is prepared, saying how the game ended; after the last level
+    // the victory is celebrated first.
     void gameEnded();
     // The preparation screen's second is over: the level is set up, unless
     // the box is gone or the menu or the editor is up meanwhile.
@@ -61,6 +64,7 @@ private:
     TMainForm& main_;
     TMainMenuForm& menu_;
     TPrepareForm& prepare_;
+    TVictoryForm& victory_;
     TEditorForm& editor_;
     int keptLevelNumber_ = 1;
     bool quitting_ = false;

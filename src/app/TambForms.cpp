@@ -12,6 +12,7 @@
 #include "TMainMenuForm.h"
 #include "TParamsForm.h"
 #include "TPrepareForm.h"
+#include "TVictoryForm.h"
 #include "WindowLossWatch.h"
 
 namespace tamb {
@@ -22,9 +23,10 @@ TambForms::TambForms(std::unique_ptr<AudioOutput> audio) {
     main_->setDataHolder(*data_);
     menu_ = std::make_unique<TMainMenuForm>(ctx_, *data_);
     prepare_ = std::make_unique<TPrepareForm>();
+    victory_ = std::make_unique<TVictoryForm>(ctx_, *data_);
     editor_ = std::make_unique<TEditorForm>(ctx_, *data_);
     params_ = std::make_unique<TParamsForm>(ctx_, *data_);
-    flow_ = std::make_unique<GameFlow>(ctx_, *main_, *menu_, *prepare_, *editor_);
+    flow_ = std::make_unique<GameFlow>(ctx_, *main_, *menu_, *prepare_, *victory_, *editor_);
     // A game screen destroyed behind Qt's back ends the program as a close does.
     windowWatch_ = std::make_unique<WindowLossWatch>(*main_, [] { QCoreApplication::quit(); });
     wire();
@@ -38,6 +40,7 @@ TambForms::~TambForms() {
     flow_.reset();
     params_.reset();
     editor_.reset();
+    victory_.reset();
     prepare_.reset();
     menu_.reset();
     data_.reset();
@@ -53,6 +56,7 @@ void TambForms::wire() {
     GameFlow* flow = flow_.get();
 
     prepare->setAnchor(main);
+    victory_->setAnchor(main);
     params->setAnchor(main);
 
     QObject::connect(menu, &TMainMenuForm::configLoaded, params, [params] {

@@ -14,10 +14,12 @@ class TMainForm;
 class TMainMenuForm;
 class TParamsForm;
 class TPrepareForm;
+class TVictoryForm;
 class WindowLossWatch;
 
-// The owner of the six forms: builds them in the program's order (game
-// screen, data holder, menu, preparation screen, editor, options), wires
+// The owner of the forms: builds them in the program's order (game
+// screen, data holder, menu, preparation and victory screens, editor,
+// options), wires
 // the signals by which one asks another for something, and at the end
 // stops a running game before any form goes, then destroys the forms in
 // the reverse order. Make it with the game folder as the current directory:
@@ -43,6 +45,7 @@ public:
     TDataForm& data() { return *data_; }
     TMainMenuForm& menu() { return *menu_; }
     TPrepareForm& prepare() { return *prepare_; }
+    TVictoryForm& victory() { return *victory_; }
     TEditorForm& editor() { return *editor_; }
     TParamsForm& params() { return *params_; }
     GameFlow& flow() { return *flow_; }
@@ -55,6 +58,7 @@ private:
     std::unique_ptr<TDataForm> data_;
     std::unique_ptr<TMainMenuForm> menu_;
     std::unique_ptr<TPrepareForm> prepare_;
+    std::unique_ptr<TVictoryForm> victory_;
     std::unique_ptr<TEditorForm> editor_;
     std::unique_ptr<TParamsForm> params_;
     std::unique_ptr<GameFlow> flow_;
