@@ -22,6 +22,15 @@ constexpr int kTreasures = 9;
 constexpr int kTreasureScale = 2;
 constexpr int kManScale = 4;
 
+// A picture of the sheet with its black ground see-through, to stand on
+// the sky.
+QImage cutOut(const QImage& sheet, const QRect& rect) {
+    QImage picture = sheet.copy(rect).convertToFormat(QImage::Format_ARGB32);
+    const QImage ground = picture.createMaskFromColor(qRgb(0, 0, 0), Qt::MaskOutColor);
+    picture.setAlphaChannel(ground);
+    return picture;
+}
+
 QFont serif(int pixelSize, bool italic) {
     QFont font;
     font.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman")});
@@ -75,13 +84,13 @@ void TVictoryForm::paintEvent(QPaintEvent*) {
     const QImage& sheet = ctx_.pictures.SpriteSheet.image();
     if (!sheet.isNull()) {
         const int man = kCellSize * kManScale;
-        p.drawImage(QRect((kWidth - man) / 2, 200, man, man), sheet, sprites::figureFrame(1, kManStandStrip));
+        p.drawImage(QRect((kWidth - man) / 2, 200, man, man), cutOut(sheet, sprites::figureFrame(1, kManStandStrip)));
+        const QImage klad = cutOut(sheet, *sprites::staticTile(Klad));
         const int treasure = kCellSize * kTreasureScale;
         const int gap = 12;
         const int rowWidth = kTreasures * treasure + (kTreasures - 1) * gap;
         for (int i = 0; i < kTreasures; ++i)
-            p.drawImage(QRect((kWidth - rowWidth) / 2 + i * (treasure + gap), 300, treasure, treasure), sheet,
-                        *sprites::staticTile(Klad));
+            p.drawImage(QRect((kWidth - rowWidth) / 2 + i * (treasure + gap), 300, treasure, treasure), klad);
     }
 
     p.setPen(QColor(170, 200, 255));
