@@ -16,16 +16,27 @@ Guide::Guide(const GameLevel& level, const StatePacker& packer) : packer_(packer
     for (int i = 0; i < kRows * kCols; ++i) {
         if (cells_[i] != Klad) continue;
         kladCells_.push_back(i);
-        toKlad_.push_back(distancesTo(i));
+        toKlad_.push_back(distancesTo(i, true));
+        steerToKlad_.push_back(distancesTo(i, false));
     }
-    toDoor_ = distancesTo(level.outDoor.row * kCols + level.outDoor.col);
+    const int door = level.outDoor.row * kCols + level.outDoor.col;
+    toDoor_ = distancesTo(door, true);
+    steerToDoor_ = distancesTo(door, false);
+}
+
+// A man there stays unless he moves: on a ladder or a rope, or over
+// something that holds him.
+bool Guide::standsAt(int row, int col) const {
+    const int32_t here = cells_[row * kCols + col];
+    if (here == Stairs || here == Roupe) return true;
+    return row + 1 >= kRows || !isOpen(cells_[(row + 1) * kCols + col]);
 }
 
 // Backwards from the target: which cells reach it in how many moves. A man
 // moves sideways or down into any passable cell or brick (it may be a hole
 // by then), and up only out of a ladder. Every real move is one of these,
 // so a target this map cannot reach is out of reach.
-std::vector<int> Guide::distancesTo(int target) const {
+std::vector<int> Guide::distancesTo(int target, bool walkOnAir) const {
     auto code = [this](int r, int c) -> int32_t {
         if (r < 0) return BoundHor;
         if (r >= kRows) return Empty;
@@ -49,8 +60,9 @@ std::vector<int> Guide::distancesTo(int target) const {
             dist[ur * kCols + uc] = dist[v] + 1;
             queue.push_back(ur * kCols + uc);
         };
-        reach(r, c - 1);
-        reach(r, c + 1);
+        // Sideways only from where he stands; from elsewhere he falls.
+        if (walkOnAir || (c > 0 && standsAt(r, c - 1))) reach(r, c - 1);
+        if (walkOnAir || (c + 1 < kCols && standsAt(r, c + 1))) reach(r, c + 1);
         if (code(r + 1, c) == Stairs) reach(r + 1, c);
         reach(r - 1, c);  // fell or dug down into v
     }
@@ -69,11 +81,16 @@ int Guide::distance(const std::vector<int>& to, const int32_t* w) {
 }
 
 int Guide::estimate(const int32_t* w) const {
+    // The map that knows falls where it reaches; else the one that does not.
+    auto steer = [w](const std::vector<int>& knowing, const std::vector<int>& ignoring) {
+        const int d = distance(knowing, w);
+        return d < kFar ? d : distance(ignoring, w);
+    };
     const int left = StatePacker::kladsLeft(w);
-    if (left == 0) return kSlotsPerCell * distance(toDoor_, w);
+    if (left == 0) return kSlotsPerCell * steer(steerToDoor_, toDoor_);
     int nearest = kFar;
     for (size_t k = 0; k < kladCells_.size(); ++k)
-        if (!packer_.kladTaken(w, kladCells_[k])) nearest = std::min(nearest, distance(toKlad_[k], w));
+        if (!packer_.kladTaken(w, kladCells_[k])) nearest = std::min(nearest, steer(steerToKlad_[k], toKlad_[k]));
     // Every treasure left outweighs any walk, so taking one always counts.
     return kSlotsPerCell * (nearest + left * kFar);
 }
