@@ -70,6 +70,7 @@ protected:
         EXPECT_FALSE(menuForm->isVisible());
         EXPECT_EQ(mainForm->KladsLabel->text(), QStringLiteral("кладов: 2")) << "the drawing, not the file";
         EXPECT_EQ(preparedLevel, QStringLiteral("Уровень 7")) << "no password for a drawing";
+        if (ending == Ending::Space) mainForm->grab().save(test::screenshotPath(QStringLiteral("trial-game.png")));
         if (ending == Ending::LevelPassed) {
             QTest::keyPress(mainForm, Qt::Key_Right);
             ASSERT_TRUE(QTest::qWaitFor([this] { return leftEditor; }, 20000));
@@ -80,7 +81,7 @@ protected:
         ASSERT_TRUE(backInEditor) << "the trial ends in the editor";
         EXPECT_EQ(cellsAfter, cellsBefore);
         EXPECT_TRUE(imageAfter == imageBefore) << "the editor's picture is the drawing, preview included";
-        if (imageAfter != imageBefore) imageAfter.save(test::screenshotPath(QStringLiteral("trial-editor-after.png")));
+        if (ending == Ending::Space) editorAfter.save(test::screenshotPath(QStringLiteral("trial-editor-back.png")));
         EXPECT_FALSE(savedAfter) << "the drawing is still unsaved";
         EXPECT_EQ(numberAfter, kPlayersLevel) << "the player's level is kept";
         EXPECT_TRUE(menuUnderEditor);
@@ -120,6 +121,7 @@ protected:
             backInEditor = true;
             cellsAfter = editorForm->EditorCells;
             imageAfter = editorForm->EditorImage->grab().toImage();
+            editorAfter = editorForm->grab().toImage();
             savedAfter = editorForm->LevelSaved;
             numberAfter = ctx().state.LevelNumber;
             menuUnderEditor = menuForm->isVisible();
@@ -135,7 +137,7 @@ protected:
     QString preparedLevel;
     bool openedEditor = false, drew = false, backInEditor = false, leftEditor = false;
     EditorGrid cellsBefore{}, cellsAfter{};
-    QImage imageBefore, imageAfter;
+    QImage imageBefore, imageAfter, editorAfter;
     bool savedAfter = true;
     int numberAfter = 0;
     bool menuUnderEditor = false;
