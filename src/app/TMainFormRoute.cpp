@@ -25,9 +25,10 @@ constexpr int kRouteSpeed = 100;
 // How long the game looks for a route of a level that came without one.
 constexpr double kSearchSeconds = 20;
 
-const QString kShowingHint = QStringLiteral("Показ пути.\nЛюбая клавиша - играть.");
+const QString kShowingHint = QStringLiteral("Показ пути.\nКлавиша - играть.");
 const QString kSearchingHint = QStringLiteral("Поиск пути...");
 const QString kNotFoundHint = QStringLiteral("Путь не найден.");
+const QString kTrialHint = QStringLiteral("Проба уровня.\nПробел - в редактор.");
 const QString kFoundHint = QStringLiteral("Путь найден.");
 
 // A route passes the level when replayed without a screen; a shipped route
@@ -44,13 +45,16 @@ bool passes(const GameLevel& level, int number, const std::vector<ScriptEntry>& 
 void TMainForm::setUpRouteParts() {
     RouteHint = new QLabel(this);
     QFont font;
-    font.setPixelSize(12);
+    font.setPixelSize(11);
     font.setBold(true);
     RouteHint->setFont(font);
-    QPalette pal = RouteHint->palette();
-    pal.setColor(QPalette::WindowText, Qt::black);
-    RouteHint->setPalette(pal);
-    RouteHint->setGeometry(440, 441, 200, 38);
+    // A note of its own over the panel's corner picture, readable on any
+    // picture.
+    RouteHint->setStyleSheet(QStringLiteral(
+        "QLabel { color: black; background: #f4ecd2; border: 1px solid #7a5a2a; border-radius: 3px; }"));
+    RouteHint->setAlignment(Qt::AlignCenter);
+    RouteHint->setWordWrap(true);
+    RouteHint->setGeometry(506, 442, 134, 38);
     RouteHint->hide();
     RouteShow = new RoutePlayer(ctx_.state, host_, this);
     connect(RouteShow, &RoutePlayer::finished, this, &TMainForm::endRouteShow);
@@ -58,8 +62,10 @@ void TMainForm::setUpRouteParts() {
 }
 
 void TMainForm::showRouteHint(const QString& text) {
-    RouteHint->setText(text);
-    RouteHint->setVisible(!text.isEmpty());
+    // A level tried from the editor says how to get back there.
+    const QString shown = text.isEmpty() && trying_ ? kTrialHint : text;
+    RouteHint->setText(shown);
+    RouteHint->setVisible(!shown.isEmpty());
     RouteHint->raise();
 }
 
@@ -178,6 +184,7 @@ void TMainForm::endTrial() {
     stopGame();
     trying_ = false;
     trial_ = {};
+    showRouteHint({});
     hideStatusLabels();
 }
 

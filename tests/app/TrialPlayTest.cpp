@@ -70,6 +70,9 @@ protected:
         EXPECT_FALSE(menuForm->isVisible());
         EXPECT_EQ(mainForm->KladsLabel->text(), QStringLiteral("кладов: 2")) << "the drawing, not the file";
         EXPECT_EQ(preparedLevel, QStringLiteral("Уровень 7")) << "no password for a drawing";
+        EXPECT_TRUE(mainForm->RouteHint->isVisibleTo(mainForm) &&
+                    mainForm->RouteHint->text().contains(QStringLiteral("Пробел - в редактор")))
+            << "the way back is on the status panel";
         if (ending == Ending::Space) mainForm->grab().save(test::screenshotPath(QStringLiteral("trial-game.png")));
         if (ending == Ending::LevelPassed) {
             QTest::keyPress(mainForm, Qt::Key_Right);
@@ -87,6 +90,7 @@ protected:
         EXPECT_TRUE(menuUnderEditor);
         EXPECT_EQ(TextLines::read(levelFile()), fileBefore) << "a trial saves nothing";
         EXPECT_FALSE(mainForm->isTrying());
+        EXPECT_FALSE(mainForm->RouteHint->isVisibleTo(mainForm));
         EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
     }
 
