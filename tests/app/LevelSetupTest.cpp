@@ -10,6 +10,7 @@
 #include "TestGameFolder.h"
 #include "ImageView.h"
 #include "SpriteLayout.h"
+#include "TVictoryForm.h"
 #include "TextLines.h"
 
 namespace tamb {
@@ -123,6 +124,7 @@ TEST_F(LevelSetupTest, NewGameWithoutAUsableSpriteSheetAnswersWithTheError) {
 // comes, with its password.
 TEST_F(LevelSetupTest, ThePreparationScreenSaysWhatComes) {
     test::writeLevel(dir.path(), 2, test::simpleLevel());
+    forms->root->victory().setShowTime(1);  // the victory screen has its own test
     const struct {
         const char* name;
         GameResult before;  // Normal: a new game from the menu
