@@ -17,29 +17,12 @@ using test::FormsTest;
 
 constexpr int kStartX = 3 * 20;  // the man's start, column 3 of row 19
 
-// A corridor on the floor: the man walks right over the treasure onto the
-// exit door; the devil is shut in a box far above.
-test::LevelSpec corridorLevel() {
-    test::LevelSpec level = test::simpleLevel();
-    level.set(19, 12, Empty);
-    level.set(19, 14, Empty);
-    level.outDoor = {16, 19};
-    for (int c = 20; c <= 24; ++c) level.set(4, c, SuperKirp);
-    for (int r = 1; r <= 3; ++r) {
-        level.set(r, 20, SuperKirp);
-        level.set(r, 24, SuperKirp);
-    }
-    level.shets = {{22, 3}};
-    level.shetsDoor = {22, 3};
-    return level;
-}
-
 // The game folder with the level and, when given, its route file; level 1
 // is in play.
 void writeFolder(const QString& dir, const QStringList* route) {
     test::writeGraphics(dir);
     test::writeAllSounds(dir);
-    test::writeLevel(dir, 1, corridorLevel());
+    test::writeLevel(dir, 1, test::corridorLevel());
     if (route) {
         QDir(dir).mkpath(QStringLiteral("levels/routes"));
         TextLines::write(dir + QStringLiteral("/levels/routes/level1.route"), *route);

@@ -20,33 +20,15 @@ using test::FormsTest;
 constexpr int kTrialLevel = 7;
 constexpr int kPlayersLevel = 5;
 
-// A corridor on the floor: holding Right walks the man over the treasure
-// onto the exit door; the devil is shut in a box far above.
-test::LevelSpec corridorLevel() {
-    test::LevelSpec level = test::simpleLevel();
-    level.set(19, 12, Empty);
-    level.set(19, 14, Empty);
-    level.outDoor = {16, 19};
-    level.manDoor = {2, 19};  // one code per cell in the editor
-    for (int c = 20; c <= 24; ++c) level.set(4, c, SuperKirp);
-    for (int r = 1; r <= 3; ++r) {
-        level.set(r, 20, SuperKirp);
-        level.set(r, 24, SuperKirp);
-    }
-    level.shets = {{21, 3}};
-    level.shetsDoor = {23, 3};
-    return level;
-}
-
 enum class Ending { Space, LevelPassed, RouteThenSpace };
 
 class TrialPlayTest : public FormsTest {
 protected:
-    // Runs the road menu -> editor -> trial; `whilePlaying` runs once the
-    // trial's game (or its route show) is up, and must end the trial.
+    // Runs the road menu -> editor -> trial of the drawn corridor (level 7
+    // with a second treasure) and back, ended the given way.
     void run(Ending ending) {
         writeGameFolder();
-        test::writeLevel(dir.path(), kTrialLevel, corridorLevel());
+        test::writeLevel(dir.path(), kTrialLevel, test::corridorLevel());
         fileBefore = TextLines::read(levelFile());
         createForms();
         ctx().state.LevelNumber = kPlayersLevel;

@@ -14,23 +14,6 @@ namespace {
 
 using test::FormsTest;
 
-// The only level: holding Right walks the man over the treasure onto the
-// exit door; the devil is shut in a box far above.
-test::LevelSpec lastLevel() {
-    test::LevelSpec level = test::simpleLevel();
-    level.set(19, 12, Empty);
-    level.set(19, 14, Empty);
-    level.outDoor = {16, 19};
-    for (int c = 20; c <= 24; ++c) level.set(4, c, SuperKirp);
-    for (int r = 1; r <= 3; ++r) {
-        level.set(r, 20, SuperKirp);
-        level.set(r, 24, SuperKirp);
-    }
-    level.shets = {{21, 3}};
-    level.shetsDoor = {23, 3};
-    return level;
-}
-
 class VictoryTest : public FormsTest {
 protected:
     TVictoryForm& victory() { return forms->root->victory(); }
@@ -39,7 +22,7 @@ protected:
 TEST_F(VictoryTest, TheLastLevelIsCelebratedUntilAKeyOrItsTimeThenLevelOneIsPrepared) {
     for (const bool byKey : {true, false}) {
         writeGameFolder();
-        test::writeLevel(dir.path(), 1, lastLevel());
+        test::writeLevel(dir.path(), 1, test::corridorLevel());
         createForms();
         ctx().soundEnabled = true;
         if (!byKey) victory().setShowTime(50);

@@ -96,6 +96,22 @@ LevelSpec simpleLevel() {
     return l;
 }
 
+LevelSpec corridorLevel() {
+    LevelSpec level = simpleLevel();
+    level.set(19, 12, Empty);
+    level.set(19, 14, Empty);
+    level.outDoor = {16, 19};
+    level.manDoor = {2, 19};
+    for (int c = 20; c <= 24; ++c) level.set(4, c, SuperKirp);
+    for (int r = 1; r <= 3; ++r) {
+        level.set(r, 20, SuperKirp);
+        level.set(r, 24, SuperKirp);
+    }
+    level.shets = {{21, 3}};
+    level.shetsDoor = {23, 3};
+    return level;
+}
+
 void writeGraphics(const QString& dir) {
     QDir().mkpath(dir + "/graphics");
     makeTestSpriteSheet().image().save(dir + "/graphics/sprites.bmp", "BMP");

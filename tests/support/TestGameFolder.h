@@ -45,6 +45,10 @@ struct LevelSpec {
 
 // A level closed by border cells with a floor, one treasure and one devil.
 LevelSpec simpleLevel();
+// The simple level made a corridor: holding Right walks the man from
+// column 3 over the treasure onto the exit door; the devil is shut in a box
+// far above. Every object has a cell of its own, as the editor needs.
+LevelSpec corridorLevel();
 
 // Writes levels/, graphics/ (the test sheet and a password picture) and the
 // Sound/ files named into dir.
