@@ -12,6 +12,7 @@
 #include "MapMeasures.h"
 #include "PlayTrials.h"
 #include "Reachability.h"
+#include "RouteBuilder.h"
 
 using namespace tamb;
 using namespace tamb::levelmake;
@@ -215,6 +216,20 @@ TEST(Plays, RouteRecordsTimeAndTheMechanicsTheManUsed) {
 
     const RoutePlay idle = playRoute(level, 1, parseScript({"1 stop"}));
     EXPECT_FALSE(idle.passed);
+}
+
+// A fire counts when it makes a new hole, also in the slot in which an older
+// hole grows back (the count of holes then stays the same): whenever the
+// second fire comes, the brick behind the man burns.
+TEST(Plays, ASecondFireCountsWhileTheFirstHoleGrowsBack) {
+    const GameLevel level = arena({"%%%%", "%DT%", "%%%%", "", "..$.....X", ".SM......", "%###%%%%%", "%%%%%%%%%"});
+    for (int k = 0; k < 260; ++k) {
+        const RouteResult r =
+            buildRoute(level, 1, {"right 1", "fire", "left 1", "wait " + std::to_string(k), "fire"}, "macro");
+        EXPECT_EQ(r.summary.find("nothing was burnt"), std::string::npos) << "wait " << k << ": " << r.summary;
+        // The route ends unpassed, at the end of the macro, never sooner.
+        EXPECT_NE(r.summary.find("macro:end"), std::string::npos) << "wait " << k << ": " << r.summary;
+    }
 }
 
 // --- criteria ---------------------------------------------------------------

@@ -3,8 +3,10 @@
 #include <memory>
 #include <sstream>
 #include <stdexcept>
+#include <vector>
 
 #include "AsciiLevel.h"
+#include "CellStates.h"
 #include "ClockedGame.h"
 #include "HeadlessRun.h"
 #include "LevelCodec.h"
@@ -174,9 +176,15 @@ void runLine(Player& p, const std::vector<std::string>& w) {
     } else if (verb == "fire") {
         if (w.size() != 1) throw std::runtime_error("\"fire\" takes nothing");
         if (p.lastCommand() == Command::Fire) p.step(Command::Stop);
-        const int before = p.value("hole");
+        // A new hole, not a count: one that closes in the same slot must not
+        // hide it.
+        std::vector<int32_t> before;
+        for (const auto& v : p.state().CellStates) before.push_back(v);
         p.step(Command::Fire);
-        if (p.value("hole") <= before) throw std::runtime_error("nothing was burnt");
+        bool burnt = false;
+        for (std::size_t i = 0; i < before.size(); ++i)
+            burnt = burnt || (!isHoleState(before[i]) && isHoleState(p.state().CellStates[i]));
+        if (!burnt) throw std::runtime_error("nothing was burnt");
     } else if (verb == "fall") {
         do p.step(Command::Stop);
         while (p.state().ManFalling && !p.ended());
