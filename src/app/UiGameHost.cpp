@@ -85,6 +85,10 @@ void UiGameHost::post(Call* call) {
 }
 
 bool UiGameHost::event(QEvent* e) {
+    // A wake-up is made on the game thread before it takes our lock; taking
+    // it here orders the event's memory where a thread checker sees it (it
+    // cannot see Qt's queue lock).
+    { std::lock_guard lock(mutex_); }
     if (e->type() != kServeCalls) return QObject::event(e);
     serveCalls();
     emit callsServed();
